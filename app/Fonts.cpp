@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Cifrolo developers
+#include "app/Fonts.h"
+
+#include <QColor>
+#include <QFontDatabase>
+#include <QPalette>
+#include <QWidget>
+
+namespace {
+
+QString SubstituteFace(const QString& face)
+{
+    if (face == QLatin1String("MS Sans Serif") || face == QLatin1String("Arial"))
+        return QStringLiteral("Liberation Sans");
+    if (face == QLatin1String("Times New Roman"))
+        return QStringLiteral("Liberation Serif");
+    if (face == QLatin1String("Courier New"))
+        return QStringLiteral("Liberation Mono");
+    return face;
+}
+
+}  // namespace
+
+QFont DesignFont(const QString& face, int pixelSize, bool bold, bool italic)
+{
+    QFont f(SubstituteFace(face));
+    f.setPixelSize(pixelSize);
+    f.setBold(bold);
+    f.setItalic(italic);
+    return f;
+}
+
+QFont DigitFont(int pixelSize)
+{
+    static const bool haveTrazolin =
+        QFontDatabase::families().contains(QStringLiteral("trazolin"), Qt::CaseInsensitive);
+    return DesignFont(haveTrazolin ? QStringLiteral("trazolin") : QStringLiteral("Andika"), pixelSize,
+                      true);
+}
+
+void SetTextColour(QWidget* widget, const QColor& colour)
+{
+    QPalette p = widget->palette();
+    p.setColor(QPalette::WindowText, colour);
+    p.setColor(QPalette::Text, colour);
+    p.setColor(QPalette::ButtonText, colour);
+    widget->setPalette(p);
+}
+
+void SetBackgroundColour(QWidget* widget, const QColor& colour)
+{
+    QPalette p = widget->palette();
+    p.setColor(QPalette::Window, colour);
+    p.setColor(QPalette::Base, colour);
+    widget->setPalette(p);
+    widget->setAutoFillBackground(true);
+}

@@ -1,0 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Cifrolo developers
+#pragma once
+
+// Copies the hint of whatever the mouse is on (control or menu entry) into
+// the main window's two information labels, and shows hints as yellow tool
+// tips at once, for five seconds. Installing it twice does nothing more.
+void InstallHintHandler();

@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Cifrolo developers
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+class QCursor;
+class QWidget;
+
+// Shared services of the game. None takes a window: they act on the windows
+// created at start-up and on `game`.
+
+// First steps of the main window's creation.
+void InitGameState();
+
+uint32_t Pause(uint32_t ms);
+void SetBusyCursor(bool restore);
+bool FileExists(const QString& path);
+QString FileNameOf(const QString& path);
+
+void ShowSumTime();
+void ShowPoints();
+void ShowCurrentPlayer();
+
+void OpenTune();
+void PlayTune(bool on);
+
+void CelebrateHit();
+void PlayHitSound();
+void PlayMissSound();
+void PlayKeySound();
+
+void LoadBackground(const QString& fileName);
+void CloseCurrentExercise();
+void ScoreHit();
+void ScoreMiss();
+void ResetAllKindCounters();
+void ResetResults();
+void ResetPoints();
+
+void rollOpenHeight(QWidget* window, int width, int height, bool repaint);
+void rollClosedHeight(QWidget* window, int height, bool repaint);
+
+void ExitGame();
+
+// The hand cursor (cursor number 30 of the design) of the big buttons.
+const QCursor& HandCursor();

@@ -1,0 +1,111 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Cifrolo developers
+#include "app/Windows.h"
+
+#include "forms/TForm_Acierto.h"
+#include "forms/TForm_Resultados.h"
+#include "forms/TForm_aviso_error.h"
+#include "forms/TForm_cmental1.h"
+#include "forms/TForm_directorio.h"
+#include "forms/TForm_jugadores.h"
+#include "forms/TForm_menu.h"
+#include "forms/TForm_muchos_aciertos.h"
+#include "forms/TForm_paginas.h"
+#include "forms/TForm_puntos.h"
+#include "forms/TForm_sumas1.h"
+#include "forms/TForm_sumas2.h"
+#include "forms/TForm_sumas3.h"
+#include "forms/TForm_sumas3b.h"
+#include "forms/TForm_sumas4.h"
+#include "forms/TForm_sumas4b.h"
+#include "forms/TForm_sumas5.h"
+#include "forms/TForm_sumas5b.h"
+#include "forms/TForm_sumas5c.h"
+
+TForm_menu* Form_menu = nullptr;
+TForm_jugadores* Form_jugadores = nullptr;
+TForm_sumas2* Form_sumas2 = nullptr;
+TForm_sumas1* Form_sumas1 = nullptr;
+TForm_sumas3* Form_sumas3 = nullptr;
+TForm_sumas3b* Form_sumas3b = nullptr;
+TForm_sumas4* Form_sumas4 = nullptr;
+TForm_sumas4b* Form_sumas4b = nullptr;
+TForm_aviso_error* Form_aviso_error = nullptr;
+TForm_Resultados* Form_Resultados = nullptr;
+TForm_puntos* Form_puntos = nullptr;
+TForm_muchos_aciertos* Form_muchos_aciertos = nullptr;
+TForm_Acierto* Form_Acierto = nullptr;
+TForm_sumas5* Form_sumas5 = nullptr;
+TForm_sumas5b* Form_sumas5b = nullptr;
+TForm_sumas5c* Form_sumas5c = nullptr;
+TForm_paginas* Form_paginas = nullptr;
+TForm_cmental1* Form_cmental1 = nullptr;
+TForm_directorio* Form_directorio = nullptr;
+
+void CreateWindows()
+{
+    // The other windows are owned by the main window: they stay above it and
+    // share its taskbar entry.
+    Form_menu = new TForm_menu;
+    QWidget* owner = Form_menu;
+    Form_jugadores = new TForm_jugadores(owner);
+    Form_sumas2 = new TForm_sumas2(owner);
+    Form_sumas1 = new TForm_sumas1(owner);
+    Form_sumas3 = new TForm_sumas3(owner);
+    Form_sumas3b = new TForm_sumas3b(owner);
+    Form_sumas4 = new TForm_sumas4(owner);
+    Form_sumas4b = new TForm_sumas4b(owner);
+    Form_aviso_error = new TForm_aviso_error(owner);
+    Form_Resultados = new TForm_Resultados(owner);
+    Form_puntos = new TForm_puntos(owner);
+    Form_muchos_aciertos = new TForm_muchos_aciertos(owner);
+    Form_Acierto = new TForm_Acierto(owner);
+    Form_sumas5 = new TForm_sumas5(owner);
+    Form_sumas5b = new TForm_sumas5b(owner);
+    Form_sumas5c = new TForm_sumas5c(owner);
+    Form_paginas = new TForm_paginas(owner);
+    Form_cmental1 = new TForm_cmental1(owner);
+    Form_directorio = new TForm_directorio(owner);
+}
+
+void DestroyWindows()
+{
+    // The owned windows go with the main window.
+    delete Form_menu;
+    Form_menu = nullptr;
+    Form_jugadores = nullptr;
+    Form_sumas2 = nullptr;
+    Form_sumas1 = nullptr;
+    Form_sumas3 = nullptr;
+    Form_sumas3b = nullptr;
+    Form_sumas4 = nullptr;
+    Form_sumas4b = nullptr;
+    Form_aviso_error = nullptr;
+    Form_Resultados = nullptr;
+    Form_puntos = nullptr;
+    Form_muchos_aciertos = nullptr;
+    Form_Acierto = nullptr;
+    Form_sumas5 = nullptr;
+    Form_sumas5b = nullptr;
+    Form_sumas5c = nullptr;
+    Form_paginas = nullptr;
+    Form_cmental1 = nullptr;
+    Form_directorio = nullptr;
+}
+
+QDialog* ExerciseWindow(ExerciseKind kind)
+{
+    switch (kind) {
+    case Kind::Sumas1: return Form_sumas1;
+    case Kind::Sumas2: return Form_sumas2;
+    case Kind::Sumas3: return Form_sumas3;
+    case Kind::Sumas3b: return Form_sumas3b;
+    case Kind::Sumas4: return Form_sumas4;
+    case Kind::Sumas4b: return Form_sumas4b;
+    case Kind::Sumas5: return Form_sumas5;
+    case Kind::Sumas5b: return Form_sumas5b;
+    case Kind::Sumas5c: return Form_sumas5c;
+    case Kind::Cmental1: return Form_cmental1;
+    default: return nullptr;
+    }
+}

@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Cifrolo developers
+#include "app/QtPlatform.h"
+#include "app/Windows.h"
+#include "forms/TForm_menu.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QMessageBox>
+#include <QTranslator>
+#include <exception>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Cifrolo"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Cifrolo"));
+
+    // "Sí"/"No" and the other standard buttons in Spanish.
+    QTranslator qtSpanish;
+    if (qtSpanish.load(QLocale(QLocale::Spanish, QLocale::Spain), QStringLiteral("qtbase"),
+                       QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtSpanish);
+
+    QtPlatform platform;
+    SetPlatform(&platform);
+    int code = 0;
+    try {
+        CreateWindows();
+        Form_menu->showMaximized();
+        code = QApplication::exec();
+    } catch (const std::exception& e) {
+        QMessageBox::critical(nullptr, QStringLiteral("Cifrolo"), QString::fromLocal8Bit(e.what()));
+        code = 1;
+    }
+    DestroyWindows();
+    SetPlatform(nullptr);
+    return code;
+}

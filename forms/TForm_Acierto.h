@@ -1,0 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Cifrolo developers
+#pragma once
+
+#include <QDialog>
+
+class TForm_Acierto : public QDialog {
+    Q_OBJECT
+public:
+    explicit TForm_Acierto(QWidget* parent = nullptr);
+};

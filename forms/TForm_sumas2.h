@@ -1,0 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Cifrolo developers
+#pragma once
+
+#include <QDialog>
+
+class TForm_sumas2 : public QDialog {
+    Q_OBJECT
+public:
+    explicit TForm_sumas2(QWidget* parent = nullptr);
+
+    void ResetKindCounters();
+};

@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Cifrolo developers
+#pragma once
+
+#include "tests/support/FakePlatform.h"
+
+#include <QString>
+
+class QWidget;
+
+// A fresh game for each test: the fake platform installed, the game state at
+// its start values and every window created anew in the start-up order.
+// Call from init(); EndTestGame() from cleanup().
+FakePlatform& StartTestGame();
+void EndTestGame();
+FakePlatform& Fake();
+
+// Registers players by name for a test (as the player dialog would).
+void SetPlayers(const QStringList& names);
+
+// Finds a control by object name inside a window; fails the test when missing.
+template <typename T>
+T* Control(QWidget* window, const QString& name);
+
+#include <QTest>
+#include <QWidget>
+
+template <typename T>
+T* Control(QWidget* window, const QString& name)
+{
+    T* c = window->findChild<T*>(name);
+    if (!c)
+        qWarning("control %s not found", qPrintable(name));
+    return c;
+}
