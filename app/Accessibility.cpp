@@ -17,3 +17,9 @@ void PublishControlNames(QWidget* window)
             w->setAccessibleDescription(w->objectName());
     }
 }
+
+void SetHint(QWidget* control, const QString& hint)
+{
+    control->setToolTip(hint);
+    control->setStatusTip(hint);
+}

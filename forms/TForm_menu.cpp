@@ -37,12 +37,6 @@ const QString kResolutionWarning = QStringLiteral(
     "\n\nSi se usa una resolución menor, algunas zonas de la pantalla de juego, no serán "
     "visibles.\n\nSe recomienda cambiar la resolución de la pantalla, como mínimo a 640x480.\n");
 
-void SetHint(QWidget* w, const QString& hint)
-{
-    w->setToolTip(hint);
-    w->setStatusTip(hint);
-}
-
 QAction* AddEntry(QMenu* menu, const char* name, const QString& caption, const QString& hint)
 {
     auto* a = menu->addAction(caption);
