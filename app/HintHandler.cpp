@@ -40,7 +40,10 @@ protected:
     {
         if (event->type() == QEvent::StatusTip && Form_menu) {
             // The event climbs the parent chain; copying the same text again is harmless.
-            const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
+            QString tip = static_cast<QStatusTipEvent*>(event)->tip();
+            // Between hints the labels go back to their own caption.
+            if (tip.isEmpty())
+                tip = QStringLiteral("Información :");
             if (tip != lastTip_) {
                 lastTip_ = tip;
                 Form_menu->Label_ayudas_hint1->setText(tip);
