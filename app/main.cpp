@@ -5,6 +5,7 @@
 #include "forms/TForm_menu.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
@@ -16,6 +17,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Cifrolo"));
     QApplication::setApplicationDisplayName(QStringLiteral("Cifrolo"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icono.png")));
 
     // "Sí"/"No" and the other standard buttons in Spanish.
     QTranslator qtSpanish;
