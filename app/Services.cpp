@@ -45,7 +45,7 @@ void InitGameState()
 const QCursor& HandCursor()
 {
     // The fingertip is the hot spot.
-    static const QCursor cursor(QPixmap(QStringLiteral(":/cursor_mano.png")), 11, 1);
+    static const QCursor cursor(QPixmap(QStringLiteral(":/cursor_mano.png")), 13, 0);
     return cursor;
 }
 

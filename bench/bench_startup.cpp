@@ -20,6 +20,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QProcess>
@@ -171,7 +172,7 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     const int runs = argc >= 2 ? std::max(1, atoi(argv[1])) : 9;
-    const QString self = QString::fromLocal8Bit(argv[0]);
+    const QString self = QFileInfo(QString::fromLocal8Bit(argv[0])).absoluteFilePath();
     QDir gameDir(QFileInfo(self).absolutePath());
     gameDir.cd(QStringLiteral("../game"));
     const QString dir = gameDir.exists() ? gameDir.path() : QDir::currentPath();
