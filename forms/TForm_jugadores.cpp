@@ -3,9 +3,265 @@
 #include "forms/TForm_jugadores.h"
 
 #include "app/Accessibility.h"
+#include "app/Fonts.h"
+#include "app/GameState.h"
+#include "app/Platform.h"
+#include "app/Services.h"
+#include "app/Windows.h"
+#include "forms/TForm_menu.h"
+#include "widgets/TxpButton.h"
 
-TForm_jugadores::TForm_jugadores(QWidget* parent) : QDialog(parent)
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QTimer>
+
+namespace {
+
+constexpr int kNameLength = 19;  // fits both name fields with their zero
+const QColor kFormColour(0xCA, 0xFF, 0xCA);
+const QColor kNavy(0x00, 0x00, 0x80);
+const QColor kAqua(0x00, 0xFF, 0xFF);
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int x, int y, int w, int h,
+                  const QFont& font, const QColor& colour, Qt::Alignment align)
+{
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(QLatin1String(name));
+    l->setGeometry(x, y, w, h);
+    l->setFont(font);
+    l->setAlignment(align);
+    SetTextColour(l, colour);
+    return l;
+}
+
+// A flat one-line box: a plain black line round it instead of a sunken frame.
+class FlatLineEdit : public QLineEdit {
+public:
+    explicit FlatLineEdit(QWidget* parent) : QLineEdit(parent)
+    {
+        setFrame(false);
+        setTextMargins(2, 1, 1, 1);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QLineEdit::paintEvent(event);
+        QPainter painter(this);
+        painter.setPen(Qt::black);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+};
+
+// Blanks and control characters do not count as part of a name, whatever
+// the user pasted.
+bool IsFiller(QChar c)
+{
+    return c.unicode() <= 0x20 || c.isSpace() || c.category() == QChar::Other_Control;
+}
+
+QString CleanName(const QString& text)
+{
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && IsFiller(text.at(first)))
+        ++first;
+    while (last > first && IsFiller(text.at(last - 1)))
+        --last;
+    return text.mid(first, last - first);
+}
+
+// "Ana", "Ana y Luis", "Ana, Luis y Eva".
+QString JoinNames(const QStringList& names)
+{
+    if (names.size() == 1)
+        return names.first();
+    return names.mid(0, names.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" y ") +
+           names.last();
+}
+
+QString TooManyPlayersText(const QStringList& dropped)
+{
+    const QString who = dropped.size() == 1 ? QStringLiteral("No ha podido entrar: %1.")
+                                            : QStringLiteral("No han podido entrar: %1.");
+    return QStringLiteral("\nLo siento: en el juego caben como máximo %1 jugadores.\n\n")
+               .arg(kMaxPlayers) +
+           who.arg(JoinNames(dropped)) + QStringLiteral("\n");
+}
+
+}  // namespace
+
+TForm_jugadores::TForm_jugadores(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
+                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("TForm_jugadores"));
+    setWindowTitle(QStringLiteral("¿ Quién va a jugar ?"));
+    setFont(DesignFont(QStringLiteral("MS Sans Serif"), 11));
+    SetBackgroundColour(this, kFormColour);
+    resize(593, 335);
+
+    Label1 = MakeLabel(this, "Label1", QStringLiteral("Escribe los nombres de los jugadores/as"), 40, 10,
+                       541, 36, DesignFont(QStringLiteral("Times New Roman"), 24, true, true), kNavy,
+                       Qt::AlignHCenter | Qt::AlignTop);
+
+    const QFont numberFont = DesignFont(QStringLiteral("MS Sans Serif"), 21);
+    const Qt::Alignment right = Qt::AlignRight | Qt::AlignTop;
+    const int tops[5] = {55, 95, 135, 175, 215};
+    // "1-" to "10-" beside the boxes; "10-" is wider and starts further left.
+    QLabel** numbers[10] = {&Label2, &Label3, &Label4, &Label5,  &Label6,
+                            &Label7, &Label8, &Label9, &Label10, &Label11};
+    for (int i = 0; i < 10; ++i) {
+        const QByteArray name = "Label" + QByteArray::number(i + 2);
+        const bool wide = i == 9;
+        *numbers[i] = MakeLabel(this, name.constData(), QStringLiteral("%1-").arg(i + 1),
+                                i < 5 ? 10 : (wide ? 292 : 305), tops[i % 5], wide ? 34 : 21, 29,
+                                numberFont, Qt::black, right);
+    }
+
+    const QFont nameFont = DesignFont(QStringLiteral("Courier New"), 19, false, true);
+    const QString hint = QStringLiteral("Escribe el nombre de un jugador o jugadora");
+    QLineEdit** members[10] = {&Edit_jugador1, &Edit_jugador2, &Edit_jugador3, &Edit_jugador4,
+                               &Edit_jugador5, &Edit_jugador6, &Edit_jugador7, &Edit_jugador8,
+                               &Edit_jugador9, &Edit_jugador10};
+    for (int i = 0; i < 10; ++i) {
+        auto* e = new FlatLineEdit(this);
+        e->setObjectName(QStringLiteral("Edit_jugador%1").arg(i + 1));
+        e->setGeometry(i < 5 ? 40 : 335, tops[i % 5], 240, 27);
+        e->setFont(nameFont);
+        e->setMaxLength(kNameLength);
+        SetBackgroundColour(e, kAqua);
+        SetTextColour(e, kNavy);
+        SetHint(e, hint);
+        // The design's sample texts; FormShow empties them.
+        e->setText(i == 0 ? QStringLiteral("1234567890123456789") : QStringLiteral("jugador%1").arg(i + 1));
+        *members[i] = e;
+        boxes_[size_t(i)] = e;
+    }
+
+    xpButton1 = new TxpButton(QStringLiteral("&Cancelar"), this);
+    xpButton1->setObjectName(QStringLiteral("xpButton1"));
+    xpButton1->setGeometry(64, 272, 177, 49);
+    xpButton1->setFont(DesignFont(QStringLiteral("MS Sans Serif"), 16));
+    SetTextColour(xpButton1, Qt::red);
+    xpButton2 = new TxpButton(QStringLiteral("&Jugar"), this);
+    xpButton2->setObjectName(QStringLiteral("xpButton2"));
+    xpButton2->setGeometry(328, 272, 201, 49);
+    xpButton2->setFont(DesignFont(QStringLiteral("MS Sans Serif"), 16, true));
+    // No default button: Enter in a name box must not end the entry.
+    for (TxpButton* b : {xpButton1, xpButton2})
+        b->setAutoDefault(false);
+
+    for (size_t i = 0; i + 1 < boxes_.size(); ++i)
+        setTabOrder(boxes_[i], boxes_[i + 1]);
+    setTabOrder(Edit_jugador10, xpButton1);
+    setTabOrder(xpButton1, xpButton2);
+
+    Timer_persiana = new QTimer(this);
+    Timer_persiana->setObjectName(QStringLiteral("Timer_persiana"));
+    Timer_persiana->setInterval(100);
+
+    connect(Timer_persiana, &QTimer::timeout, this, &TForm_jugadores::Timer_persianaTimer);
+    connect(xpButton1, &QAbstractButton::clicked, this, &TForm_jugadores::xpButton1Click);
+    connect(xpButton2, &QAbstractButton::clicked, this, &TForm_jugadores::xpButton2Click);
+
     PublishControlNames(this);
+    FormCreate();
+}
+
+void TForm_jugadores::FormCreate()
+{
+    Timer_persiana->stop();
+    designedSize_ = size();
+    resize(1, 1);
+    smallSize_ = size();
+    // Centred for the full size, so the small window unrolls into place.
+    const QSize screen = ThePlatform().ScreenSize();
+    move(screen.width() / 2 - designedSize_.width() / 2, screen.height() / 2 - designedSize_.height() / 2);
+}
+
+void TForm_jugadores::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    FormShow();
+}
+
+void TForm_jugadores::FormShow()
+{
+    for (QLineEdit* box : boxes_)
+        box->clear();
+    Edit_jugador1->setFocus();
+    setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
+    Timer_persiana->start();
+}
+
+void TForm_jugadores::Timer_persianaTimer()
+{
+    Timer_persiana->stop();
+    rollOpenHeight(this, designedSize_.width(), designedSize_.height(), false);
+}
+
+void TForm_jugadores::xpButton2Click()
+{
+    int32_t n = game.playerCount;
+    if (n == 0) {
+        ResetResults();
+        ResetPoints();
+        ResetAllKindCounters();
+    }
+    QStringList dropped;
+    for (QLineEdit* box : boxes_) {
+        const QString name = CleanName(box->text());
+        if (name.isEmpty())
+            continue;
+        if (n >= kMaxPlayers) {
+            dropped << name;
+            continue;
+        }
+        game.players[n].SetName(name);
+        game.pointsTable[n + 1].SetName(name);
+        ++n;
+    }
+    if (n > 0) {
+        game.playerCount = n;
+    } else {
+        game.playerCount = 1;
+        game.players[0].SetName(QStringLiteral("Sin nombre"));
+        game.pointsTable[1].SetName(QStringLiteral("Sin nombre"));
+    }
+    Form_menu->UpdateTurnButtons();
+    game.currentPlayer = 1;
+    ShowCurrentPlayer();
+    // Told while the names are still on screen.
+    if (!dropped.isEmpty())
+        ThePlatform().ShowMessage(TooManyPlayersText(dropped));
+    accept();
+}
+
+void TForm_jugadores::xpButton1Click() { reject(); }
+
+void TForm_jugadores::done(int r)
+{
+    FormClose();
+    QDialog::done(r);
+}
+
+void TForm_jugadores::FormClose()
+{
+    // A close before the blind opened must not let it unroll the hidden window later.
+    Timer_persiana->stop();
+    rollClosedHeight(this, smallSize_.height(), true);
+}
+
+void TForm_jugadores::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        // Enter presses the button that has the focus and nothing else.
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget()))
+            button->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
