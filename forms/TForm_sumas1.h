@@ -2,12 +2,10 @@
 // SPDX-FileCopyrightText: 2026 The Cifrolo developers
 #pragma once
 
-#include <QDialog>
+#include "forms/TExerciseForm.h"
 
-class TForm_sumas1 : public QDialog {
+class TForm_sumas1 : public TSingleColumnForm {
     Q_OBJECT
 public:
     explicit TForm_sumas1(QWidget* parent = nullptr);
-
-    void ResetKindCounters();
 };

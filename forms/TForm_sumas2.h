@@ -2,12 +2,10 @@
 // SPDX-FileCopyrightText: 2026 The Cifrolo developers
 #pragma once
 
-#include <QDialog>
+#include "forms/TExerciseForm.h"
 
-class TForm_sumas2 : public QDialog {
+class TForm_sumas2 : public TSingleColumnForm {
     Q_OBJECT
 public:
     explicit TForm_sumas2(QWidget* parent = nullptr);
-
-    void ResetKindCounters();
 };

@@ -1,0 +1,360 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Cifrolo developers
+#include "forms/TExerciseForm.h"
+
+#include "app/Accessibility.h"
+#include "app/Fonts.h"
+#include "app/GameState.h"
+#include "app/Platform.h"
+#include "app/Services.h"
+#include "app/Windows.h"
+#include "forms/TForm_aviso_error.h"
+#include "forms/TForm_menu.h"
+#include "logic/Random.h"
+#include "widgets/TColor95Button.h"
+
+#include <QFrame>
+#include <QGroupBox>
+#include <QImageReader>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPainterPath>
+#include <QShowEvent>
+
+namespace {
+
+const QColor kAqua(0x00, 0xFF, 0xFF);
+const QColor kBlue(0x00, 0x00, 0xFF);
+const QColor kRed(0xFF, 0x00, 0x00);
+const QColor kSumLine(0x00, 0x00, 0xA0);
+const QSize kCounterBox(116, 71);
+
+QFont CaptionFont() { return DesignFont(QStringLiteral("MS Sans Serif"), 16, true); }
+
+QGroupBox* MakeCounterBox(QWidget* parent, const char* boxName, const QString& title,
+                          const QString& hint, const QColor& colour, const char* labelName,
+                          QLabel** label)
+{
+    auto* box = new QGroupBox(title, parent);
+    box->setObjectName(QLatin1String(boxName));
+    box->setFont(CaptionFont());
+    SetTextColour(box, colour);
+    SetHint(box, hint);
+    auto* l = new QLabel(QStringLiteral("0"), box);
+    l->setObjectName(QLatin1String(labelName));
+    l->setGeometry(4, 24, kCounterBox.width() - 8, 40);
+    l->setAlignment(Qt::AlignCenter);
+    l->setFont(DigitFont(27));
+    SetTextColour(l, colour);
+    *label = l;
+    return box;
+}
+
+}  // namespace
+
+TExerciseForm::TExerciseForm(ExerciseKind kind, const QString& caption, QSize clientSize,
+                             const QColor& background, QWidget* parent, const QString& pictureFile)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
+      kind_(kind)
+{
+    setModal(false);
+    setWindowTitle(caption);
+    setFont(DesignFont(QStringLiteral("MS Sans Serif"), 11));
+    SetBackgroundColour(this, background);
+    setFixedSize(clientSize);
+
+    // Created first, so every other control lies above it.
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setScaledContents(true);
+
+    GroupBox1 = MakeCounterBox(
+        this, "GroupBox1", QStringLiteral(" Aciertos :  "),
+        QStringLiteral("Total aciertos en este tipo de cuenta, por todos los jugadores"), kBlue,
+        "Label_aciertos", &Label_aciertos);
+    GroupBox2 = MakeCounterBox(
+        this, "GroupBox2", QStringLiteral(" Fallos :  "),
+        QStringLiteral("Total fallos en este tipo de cuenta, por todos los jugadores"), kRed,
+        "Label_fallos", &Label_fallos);
+    PlaceCounterBoxes({25, 30}, {25, 130});
+
+    // FormCreate. A picture that does not decode leaves the area empty, as
+    // a missing one does.
+    if (FileExists(pictureFile)) {
+        QImageReader reader(pictureFile);
+        const QImage picture = reader.read();
+        if (!picture.isNull() && picture.width() > 0 && picture.height() > 0)
+            Image1->setPixmap(QPixmap::fromImage(picture));
+    }
+    SeedRandomFromClock();
+}
+
+void TExerciseForm::ResetKindCounters() { *counters_ = KindCounters{}; }
+
+QPixmap TExerciseForm::CheckPicture()
+{
+    QPixmap picture(22, 22);
+    picture.fill(Qt::transparent);
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath tick;
+    tick.moveTo(3.5, 11.5);
+    tick.lineTo(9, 17.5);
+    tick.lineTo(19, 4.5);
+    // A light rim under the stroke keeps it visible on dark faces too.
+    p.setPen(QPen(QColor(255, 255, 255, 200), 5.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(tick);
+    p.setPen(QPen(QColor(0x00, 0x80, 0x00), 3.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(tick);
+    return picture;
+}
+
+void TExerciseForm::PlaceCounterBoxes(QPoint hitsBox, QPoint missesBox)
+{
+    GroupBox1->setGeometry(QRect(hitsBox, kCounterBox));
+    GroupBox2->setGeometry(QRect(missesBox, kCounterBox));
+}
+
+void TExerciseForm::ShareKindCounters(TExerciseForm* owner) { counters_ = owner->counters_; }
+
+void TExerciseForm::FormShow()
+{
+    if (firstShow_) {
+        firstShow_ = false;
+        // Both positions are those of the outer frames.
+        if (Form_menu)
+            move(Form_menu->pos() + firstShowOffset_);
+    }
+    NewSum();
+}
+
+void TExerciseForm::FormClose()
+{
+    game.clockRunning = false;
+    game.exerciseKind = Kind::None;
+}
+
+void TExerciseForm::StartSum()
+{
+    game.exerciseKind = kind_;
+    ShowKindCounters();
+    game.clockRunning = true;
+    game.sumSeconds = 0;
+}
+
+void TExerciseForm::ShowKindCounters()
+{
+    Label_aciertos->setText(QString::number(counters_->hits));
+    Label_fallos->setText(QString::number(counters_->misses));
+}
+
+void TExerciseForm::CountHit()
+{
+    counters_->hits += 1;
+    Label_aciertos->setText(QString::number(counters_->hits));
+}
+
+void TExerciseForm::CountMiss()
+{
+    counters_->misses += 1;
+    Label_fallos->setText(QString::number(counters_->misses));
+}
+
+void TExerciseForm::ScoreWrongAnswer(QLineEdit* box)
+{
+    PlayMissSound();
+    ThePlatform().RunModal(Form_aviso_error);
+    CountMiss();
+    ScoreMiss();
+    if (box) {
+        box->clear();
+        box->setFocus();
+    }
+}
+
+void TExerciseForm::PassTurnIfAutomatic()
+{
+    if (game.autoTurnChange)
+        Form_menu->Color95Button_jugadorsiguienteClick();
+}
+
+QLabel* TExerciseForm::MakeDigitLabel(const char* name, const QRect& geometry, int pixelSize,
+                                      const QColor& colour)
+{
+    auto* l = new QLabel(this);
+    l->setObjectName(QLatin1String(name));
+    l->setGeometry(geometry);
+    l->setAlignment(Qt::AlignCenter);
+    l->setFont(DigitFont(pixelSize));
+    SetTextColour(l, colour);
+    return l;
+}
+
+QLineEdit* TExerciseForm::MakeAnswerBox(const char* name, const QRect& geometry, int maxLength,
+                                        int pixelSize)
+{
+    auto* box = new QLineEdit(this);
+    box->setObjectName(QLatin1String(name));
+    box->setGeometry(geometry);
+    box->setAlignment(Qt::AlignCenter);
+    box->setFont(DigitFont(pixelSize));
+    box->setMaxLength(maxLength);
+    box->setTextMargins(0, 0, 0, 0);
+    SetBackgroundColour(box, kAqua);
+    SetTextColour(box, kBlue);
+    SetHint(box, QStringLiteral("Haz clic, si no está el cursor"));
+    FilterAnswerKeys(box);
+    return box;
+}
+
+QFrame* TExerciseForm::MakeBar(const char* name, const QRect& geometry, const QColor& colour)
+{
+    auto* bar = new QFrame(this);
+    bar->setObjectName(QLatin1String(name));
+    bar->setGeometry(geometry);
+    bar->setFrameShape(QFrame::NoFrame);
+    SetBackgroundColour(bar, colour);
+    return bar;
+}
+
+TColor95Button* TExerciseForm::MakeCheckButton(const char* name, const QString& caption,
+                                               const QRect& geometry, const QColor& face)
+{
+    auto* b = new TColor95Button(caption, this);
+    b->setObjectName(QLatin1String(name));
+    b->setGeometry(geometry);
+    b->setFont(CaptionFont());
+    b->setFaceColor(face);
+    b->setGradientStyle(TColor95Button::GradientStyle::Vertical);
+    b->setPicture(CheckPicture());
+    // Enter in the answer box must not check the sum.
+    b->setAutoDefault(false);
+    return b;
+}
+
+void TExerciseForm::FilterAnswerKeys(QLineEdit* box)
+{
+    filteredBoxes_.insert(box);
+    box->installEventFilter(this);
+}
+
+void TExerciseForm::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // A window restored from the taskbar is not a new opening.
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TExerciseForm::done(int result)
+{
+    FormClose();
+    QDialog::done(result);
+}
+
+void TExerciseForm::keyPressEvent(QKeyEvent* event)
+{
+    // Only the close box closes an exercise window, not Escape.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+bool TExerciseForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress || !filteredBoxes_.contains(watched))
+        return QDialog::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    switch (key->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+        return true;
+    case Qt::Key_Backspace:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return false;
+    default:
+        break;
+    }
+    const QString text = key->text();
+    // Keys without a character (arrows, Delete, Home) only move the caret.
+    if (text.isEmpty())
+        return false;
+    return !(text.size() == 1 && IsAnswerCharacter(text.at(0)));
+}
+
+// ---------------------------------------------------------------------------
+
+TSingleColumnForm::TSingleColumnForm(const Design& design, QWidget* parent)
+    : TExerciseForm(design.kind, design.caption, design.clientSize, design.background, parent),
+      rule_(design.rule)
+{
+    SetHelpContext(design.helpContext);
+    Image1->setGeometry(design.image);
+    SetHint(Image1, QStringLiteral("Pulsar botón 'Comprobar' para corregir la cuenta"));
+
+    Label_u_f1 = MakeDigitLabel("Label_u_f1", {315, 15, 51, 56});
+    Label_u_f2 = MakeDigitLabel("Label_u_f2", {315, 70, 51, 56});
+    Label_signo_mas = MakeDigitLabel("Label_signo_mas", {250, 75, 51, 46});
+    Label_signo_mas->setText(QStringLiteral("+"));
+    Shape1 = MakeBar("Shape1", {245, 131, 121, 4}, kSumLine);
+
+    Memo_res = MakeAnswerBox("Memo_res", design.answerBox, design.maxLength);
+    Color95Button1 = MakeCheckButton("Color95Button1", design.buttonCaption, design.button,
+                                     QColor(0xCC, 0xCC, 0xFF));
+    if (!design.buttonHint.isEmpty())
+        SetHint(Color95Button1, design.buttonHint);
+    setTabOrder(Memo_res, Color95Button1);
+
+    connect(Memo_res, &QLineEdit::textChanged, this, &TSingleColumnForm::Memo_resChange);
+    connect(Color95Button1, &QPushButton::clicked, this, &TSingleColumnForm::Color95Button1Click);
+}
+
+void TSingleColumnForm::NewSum()
+{
+    StartSum();
+    const DigitPair pair = DrawPair(rule_);
+    expected_ = pair.Sum();
+    Label_u_f1->setText(QString::number(pair.top));
+    Label_u_f2->setText(QString::number(pair.bottom));
+    Memo_res->clear();
+    Memo_res->setFocus();
+}
+
+void TSingleColumnForm::Memo_resChange()
+{
+    if (!Memo_res->text().isEmpty())
+        PlayKeySound();
+}
+
+void TSingleColumnForm::Color95Button1Click()
+{
+    if (Memo_res->text().isEmpty()) {
+        Memo_res->setFocus();
+        return;
+    }
+    if (ReadAnswer(Memo_res->text()) == expected_)
+        AnswerCorrect();
+    else
+        AnswerWrong();
+}
+
+void TSingleColumnForm::AnswerCorrect()
+{
+    CelebrateHit();
+    CountHit();
+    ScoreHit();
+    Pause(300);
+    // The points above went to the player who answered; the new sum is the
+    // next player's.
+    PassTurnIfAutomatic();
+    NewSum();
+}
+
+void TSingleColumnForm::AnswerWrong() { ScoreWrongAnswer(Memo_res); }

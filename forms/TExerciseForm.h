@@ -1,0 +1,166 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Cifrolo developers
+#pragma once
+
+#include "logic/Scoring.h"
+#include "logic/SingleColumn.h"
+
+#include <QColor>
+#include <QDialog>
+#include <QPoint>
+#include <QSet>
+#include <QSize>
+#include <QString>
+#include <cstdint>
+
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class TColor95Button;
+
+// What every exercise window shares: the background picture, the seeding of
+// the random source, the first placement beside the main window, the hit and
+// miss counters of its kind, the clock of the sum, the wrong-answer steps and
+// closing. A window derives from it, builds its own controls and deals sums
+// in NewSum().
+class TExerciseForm : public QDialog {
+    Q_OBJECT
+public:
+    // Hits and misses of one kind of exercise, for all players together.
+    struct KindCounters {
+        int32_t hits = 0;
+        int32_t misses = 0;
+    };
+
+    ExerciseKind Code() const { return kind_; }
+    int HelpContext() const { return helpContext_; }
+    int32_t KindHits() const { return counters_->hits; }
+    int32_t KindMisses() const { return counters_->misses; }
+    // Back to 0; the labels show it with the next sum.
+    void ResetKindCounters();
+
+    // Deals and shows a new sum.
+    virtual void NewSum() = 0;
+
+    // The tick drawn on the check buttons.
+    static QPixmap CheckPicture();
+
+    // Controls of every exercise window, by their design names.
+    QLabel* Image1 = nullptr;
+    QGroupBox* GroupBox1 = nullptr;
+    QLabel* Label_aciertos = nullptr;
+    QGroupBox* GroupBox2 = nullptr;
+    QLabel* Label_fallos = nullptr;
+
+protected:
+    // Creation: builds the window and the counter boxes (at 25,30 and 25,130),
+    // loads the picture file into Image1 when it can be read and seeds the
+    // random source. Image1 has no geometry yet: the window gives it one.
+    TExerciseForm(ExerciseKind kind, const QString& caption, QSize clientSize,
+                  const QColor& background, QWidget* parent,
+                  const QString& pictureFile = QStringLiteral("fondo2.bmp"));
+
+    void SetHelpContext(int context) { helpContext_ = context; }
+    // Offset of the first show from the main window's top-left corner
+    // (150, 138 unless changed).
+    void SetFirstShowOffset(QPoint offset) { firstShowOffset_ = offset; }
+    void PlaceCounterBoxes(QPoint hitsBox, QPoint missesBox);
+    // A sibling window (the harder variant) counts in its partner's counters.
+    void ShareKindCounters(TExerciseForm* owner);
+
+    // Runs on every show: the first time of the run places the window beside
+    // the main window, then a new sum.
+    virtual void FormShow();
+    // Runs on every close: the clock stops and no exercise is open.
+    virtual void FormClose();
+
+    // The start of every new sum: exerciseKind = Code(), the kind counters
+    // shown, the clock restarted at 0.
+    void StartSum();
+    void ShowKindCounters();
+    // This kind's hits (misses) + 1, shown.
+    void CountHit();
+    void CountMiss();
+    // The wrong-answer steps: miss sound, the notice (modal), misses + 1,
+    // ScoreMiss, then the box (if any) emptied and focused.
+    void ScoreWrongAnswer(QLineEdit* box);
+    // The main window's next-player action, when the turn changes by itself.
+    void PassTurnIfAutomatic();
+
+    // Control makers with the exercise windows' looks.
+    // A sum digit: trazolin bold, centred, transparent.
+    QLabel* MakeDigitLabel(const char* name, const QRect& geometry, int pixelSize = 48,
+                           const QColor& colour = Qt::black);
+    // An answer box: one line, centred, blue digits on aqua, the click hint,
+    // the digit-only key filter.
+    QLineEdit* MakeAnswerBox(const char* name, const QRect& geometry, int maxLength,
+                             int pixelSize = 48);
+    // A filled bar such as the line under the sum.
+    QFrame* MakeBar(const char* name, const QRect& geometry, const QColor& colour);
+    // The check button: tick picture, vertical gradient, bold 16 px caption.
+    TColor95Button* MakeCheckButton(const char* name, const QString& caption, const QRect& geometry,
+                                    const QColor& face);
+
+    // Lets only Backspace and the digits into the box; Enter and every other
+    // character are dropped (navigation keys pass).
+    void FilterAnswerKeys(QLineEdit* box);
+
+    void showEvent(QShowEvent* event) override;
+    void done(int result) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    ExerciseKind kind_;
+    int helpContext_ = 0;
+    QPoint firstShowOffset_{150, 138};
+    bool firstShow_ = true;
+    KindCounters ownCounters_;
+    KindCounters* counters_ = &ownCounters_;
+    QSet<QObject*> filteredBoxes_;
+};
+
+// The two single-column windows: one sum of two digits, typed whole into
+// Memo_res and checked by Color95Button1.
+class TSingleColumnForm : public TExerciseForm {
+    Q_OBJECT
+public:
+    struct Design {
+        ExerciseKind kind;
+        QString caption;
+        QSize clientSize;
+        QColor background;
+        int helpContext;
+        PairRule rule;
+        QRect image;
+        QRect answerBox;
+        int maxLength;
+        QRect button;
+        QString buttonCaption;
+        QString buttonHint;  // empty: none
+    };
+
+    // The result of the sum on screen.
+    int32_t ExpectedResult() const { return expected_; }
+
+    void NewSum() override;
+    void Memo_resChange();
+    void Color95Button1Click();
+    void AnswerCorrect();
+    void AnswerWrong();
+
+    QLabel* Label_u_f1 = nullptr;
+    QLabel* Label_u_f2 = nullptr;
+    QLabel* Label_signo_mas = nullptr;
+    QFrame* Shape1 = nullptr;
+    QLineEdit* Memo_res = nullptr;
+    TColor95Button* Color95Button1 = nullptr;
+
+protected:
+    TSingleColumnForm(const Design& design, QWidget* parent);
+
+private:
+    PairRule rule_;
+    int32_t expected_ = 0;
+};
