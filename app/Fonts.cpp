@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QFontDatabase>
+#include <QLabel>
 #include <QPalette>
 #include <QWidget>
 
@@ -55,4 +56,16 @@ void SetBackgroundColour(QWidget* widget, const QColor& colour)
     p.setColor(QPalette::Base, colour);
     widget->setPalette(p);
     widget->setAutoFillBackground(true);
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int x, int y, int w, int h,
+                  const QFont& font, const QColor& colour, Qt::Alignment align)
+{
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(QLatin1String(name));
+    l->setGeometry(x, y, w, h);
+    l->setFont(font);
+    l->setAlignment(align);
+    SetTextColour(l, colour);
+    return l;
 }

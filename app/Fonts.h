@@ -13,8 +13,14 @@ QFont DesignFont(const QString& face, int pixelSize, bool bold = false, bool ita
 // The large digits of the sums and worksheets, always bold.
 QFont DigitFont(int pixelSize);
 
-// Sets a widget-independent colour for a label's text (palette WindowText).
-class QWidget;
 class QColor;
+class QLabel;
+class QWidget;
+
+// Colours of a control's text and of its background, through its palette.
 void SetTextColour(QWidget* widget, const QColor& colour);
 void SetBackgroundColour(QWidget* widget, const QColor& colour);
+
+// A named label at its designed place, font and colour.
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int x, int y, int w, int h,
+                  const QFont& font, const QColor& colour, Qt::Alignment align = Qt::AlignCenter);

@@ -24,18 +24,6 @@ const QColor kFormColour(0xCA, 0xFF, 0xCA);
 const QColor kNavy(0x00, 0x00, 0x80);
 const QColor kAqua(0x00, 0xFF, 0xFF);
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int x, int y, int w, int h,
-                  const QFont& font, const QColor& colour, Qt::Alignment align)
-{
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(QLatin1String(name));
-    l->setGeometry(x, y, w, h);
-    l->setFont(font);
-    l->setAlignment(align);
-    SetTextColour(l, colour);
-    return l;
-}
-
 // A flat one-line box: a plain black line round it instead of a sunken frame.
 class FlatLineEdit : public QLineEdit {
 public:

@@ -53,18 +53,6 @@ QGroupBox* MakeBox(QWidget* parent, const char* name, const QString& title, int 
     return box;
 }
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int x, int y, int w, int h,
-                  const QFont& font, const QColor& colour, Qt::Alignment align = Qt::AlignCenter)
-{
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(QLatin1String(name));
-    l->setGeometry(x, y, w, h);
-    l->setFont(font);
-    l->setAlignment(align);
-    SetTextColour(l, colour);
-    return l;
-}
-
 }  // namespace
 
 TForm_menu::TForm_menu(QWidget* parent) : QMainWindow(parent)
