@@ -4,9 +4,11 @@
 
 #include "app/Platform.h"
 
+#include <QByteArray>
 #include <QString>
 
-// Plays the MIDI tune through FluidSynth.
+// Plays the MIDI tune through FluidSynth. Every call is safe on a player that
+// is not open; Close() may be called any number of times.
 class TunePlayer {
 public:
     TunePlayer();
@@ -14,8 +16,17 @@ public:
     TunePlayer(const TunePlayer&) = delete;
     TunePlayer& operator=(const TunePlayer&) = delete;
 
+    // Failed: not a MIDI file FluidSynth can read. NoOutput: nothing to play
+    // it on (no audio device, no sound font); the caller goes on silently.
     Platform::TuneOpen Open(const QString& path);
+    // Resumes where Stop() left it; a tune that reached its end starts over.
     void Play();
+    // Stops and silences the notes still sounding.
     void Stop();
     void Close();
+
+private:
+    struct Engine;
+    Engine* engine_ = nullptr;
+    bool stopped_ = false;  // paused by Stop(), as opposed to finished
 };

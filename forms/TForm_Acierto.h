@@ -4,8 +4,32 @@
 
 #include <QDialog>
 
+class QLabel;
+class QPushButton;
+class TColor95Button;
+
+// The correct-answer notice: 20 points more for every player and the way to
+// the bonus window of faces. "&Seguir" is its only way out.
 class TForm_Acierto : public QDialog {
     Q_OBJECT
 public:
     explicit TForm_Acierto(QWidget* parent = nullptr);
+
+    void FormShow();
+    void Color95Button1Click();
+    void Button_nuloClick();
+
+    // Neither Escape nor the window manager closes the notice.
+    void reject() override;
+
+    QLabel* Label1 = nullptr;
+    QLabel* Image1 = nullptr;
+    TColor95Button* Color95Button1 = nullptr;
+    QPushButton* Button_nulo = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void FormCreate();
 };

@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Cifrolo developers
+#pragma once
+
+#include <QList>
+#include <QRect>
+#include <QString>
+#include <functional>
+
+// The rules of the bonus window of faces: which face comes next, which
+// animation style, and the window geometries of each opening and closing
+// animation. Pure: the window only applies the geometries one by one.
+namespace FaceAnimation {
+
+constexpr int kFirstStyle = 1;
+constexpr int kLastStyle = 8;
+// No sequence is ever longer than this, whatever the sizes it is given.
+constexpr int kMaxSteps = 1000;
+
+// "caras/cara<n>.bmp", relative to the working directory.
+QString FaceFileName(int number);
+// The face number to show: the given one when its file exists, otherwise 1.
+int FaceToShow(int number, const std::function<bool(const QString&)>& exists);
+// 1, 2, ..., 8, 1, ...
+int NextStyle(int style);
+
+struct Opening {
+    QRect setUp;         // geometry at which the window is shown
+    QList<QRect> steps;  // then each of these, one per pause
+};
+
+// The opening of a style on a screen of sw x sh with faces of fw x fh. The
+// window starts at (0, 0) with no size; the last geometry covers the screen.
+// Without a face size (fw or fh not positive) it simply covers the screen.
+Opening OpeningAnimation(int style, int sw, int sh, int fw, int fh);
+
+// The closing of a style from the window geometry start; the last geometry is
+// off the screen or has no area. Without a face size there is no step to
+// take, so the closing is empty.
+QList<QRect> ClosingAnimation(int style, const QRect& start, int sw, int sh, int fw, int fh);
+
+}  // namespace FaceAnimation
