@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Cifrolo developers
 #pragma once
 
-#include "forms/TExerciseForm.h"
+#include "forms/TSingleColumnForm.h"
 
 class TForm_sumas1 : public TSingleColumnForm {
     Q_OBJECT
