@@ -23,13 +23,6 @@ namespace {
 
 QColor TextColour(QLabel* l) { return l->palette().color(QPalette::WindowText); }
 
-void WriteFile(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
 }  // namespace
 
 class TestMenu : public QObject {
@@ -317,17 +310,9 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<bool>("loads");
-        QImage good(7, 5, QImage::Format_RGB32);
-        good.fill(Qt::red);
-        QByteArray goodBytes;
-        {
-            QBuffer b(&goodBytes);
-            b.open(QIODevice::WriteOnly);
-            good.save(&b, "BMP");
-        }
-        // A BMP header that claims zero width: nothing to tile.
-        QByteArray zeroWidth = goodBytes;
-        zeroWidth[18] = zeroWidth[19] = zeroWidth[20] = zeroWidth[21] = 0;
+        const QByteArray goodBytes = BitmapBytes(7, 5, Qt::red);
+        // A header that claims zero width: nothing to tile.
+        const QByteArray zeroWidth = BitmapBytes(7, 5, Qt::red, true);
         QTest::newRow("good picture") << goodBytes << true;
         QTest::newRow("zero width") << zeroWidth << false;
         QTest::newRow("not a picture") << QByteArray("hello") << false;

@@ -43,28 +43,7 @@ void MakeFace(const QString& path, QSize size, QColor colour)
     QVERIFY(img.save(path, "BMP"));
 }
 
-void WriteFile(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-// A Windows bitmap header that announces no width at all.
-QByteArray ZeroWidthBitmap()
-{
-    QImage img(4, 4, QImage::Format_RGB32);
-    img.fill(Qt::blue);
-    QByteArray bytes;
-    {
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        img.save(&buffer, "BMP");
-    }
-    for (int i = 18; i < 22; ++i)  // biWidth
-        bytes[i] = 0;
-    return bytes;
-}
+QByteArray ZeroWidthBitmap() { return BitmapBytes(4, 4, Qt::blue, true); }
 
 int Pauses() { return int(Fake().CallsStartingWith(QStringLiteral("pause:100")).size()); }
 

@@ -6,6 +6,9 @@
 #include "app/Windows.h"
 
 #include <QApplication>
+#include <QBuffer>
+#include <QFile>
+#include <QImage>
 #include <QDir>
 #include <memory>
 
@@ -45,4 +48,25 @@ void SetPlayers(const QStringList& names)
         game.pointsTable[i + 1].SetName(names[i]);
     }
     game.currentPlayer = 1;
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QCOMPARE(f.write(bytes), bytes.size());
+}
+
+QByteArray BitmapBytes(int width, int height, const QColor& colour, bool zeroWidth)
+{
+    QImage img(width, height, QImage::Format_RGB32);
+    img.fill(colour);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    img.save(&buffer, "BMP");
+    if (zeroWidth)
+        for (int i = 18; i < 22; ++i)  // biWidth
+            bytes[i] = 0;
+    return bytes;
 }

@@ -4,6 +4,8 @@
 
 #include "tests/support/FakePlatform.h"
 
+#include <QByteArray>
+#include <QColor>
 #include <QString>
 
 class QWidget;
@@ -17,6 +19,12 @@ FakePlatform& Fake();
 
 // Registers players by name for a test (as the player dialog would).
 void SetPlayers(const QStringList& names);
+
+// Writes a file for a test, whole.
+void WriteFile(const QString& path, const QByteArray& bytes);
+// The bytes of a Windows bitmap filled with one colour; with zeroWidth its
+// header announces no width at all.
+QByteArray BitmapBytes(int width, int height, const QColor& colour, bool zeroWidth = false);
 
 // Finds a control by object name inside a window; fails the test when missing.
 template <typename T>
