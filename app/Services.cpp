@@ -86,7 +86,8 @@ void ShowCurrentPlayer()
 {
     const PlayerRecord& r = game.CurrentRecord();
     Form_menu->Label_nombrejugador->setText(r.Name());
-    Form_menu->Label_puntos->setText(QString::number(game.CurrentPoints().points));
+    // The colour follows the player shown, not the one who scored last.
+    ShowPoints();
     // Slots 2 and 3 (subtraction) are kept but not part of the totals.
     Form_menu->Label_pacertadas->setText(QString::number(r.hits[0] + r.hits[1] + r.hits[4]));
     Form_menu->Label_pfalladas->setText(QString::number(r.misses[0] + r.misses[1] + r.misses[4]));

@@ -92,6 +92,18 @@ private slots:
         QCOMPARE(TextColour(Form_menu->Label_puntos), QColor(0, 0, 0xFF));
     }
 
+    void pointsColourFollowsTheTurn()
+    {
+        SetPlayers({QStringLiteral("Ana"), QStringLiteral("Luis")});
+        game.pointsTable[1].points = -3;
+        game.pointsTable[2].points = 5;
+        ShowCurrentPlayer();
+        QCOMPARE(TextColour(Form_menu->Label_puntos), QColor(0xFF, 0, 0));
+        Form_menu->Color95Button_jugadorsiguienteClick();
+        QCOMPARE(Form_menu->Label_puntos->text(), QStringLiteral("5"));
+        QCOMPARE(TextColour(Form_menu->Label_puntos), QColor(0, 0, 0xFF));
+    }
+
     void panelTotalsLeaveOutSubtraction()
     {
         PlayerRecord& r = game.players[0];
