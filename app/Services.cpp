@@ -73,6 +73,14 @@ bool FileExists(const QString& path)
 
 QString FileNameOf(const QString& path) { return QFileInfo(path).fileName(); }
 
+QImage ReadPicture(const QString& path)
+{
+    const QImage image = QImageReader(path).read();
+    if (image.isNull() || image.width() <= 0 || image.height() <= 0)
+        return {};
+    return image;
+}
+
 void ShowSumTime() { Form_menu->Label_tiempo->setText(SumTimeText(game.sumSeconds)); }
 
 void ShowPoints()
@@ -144,11 +152,8 @@ void CelebrateHit()
 
 void LoadBackground(const QString& fileName)
 {
-    // A picture that does not decode, or has no area, counts as unreadable:
-    // tiling it would never advance.
-    QImageReader reader(fileName);
-    const QImage image = reader.read();
-    if (image.isNull() || image.width() <= 0 || image.height() <= 0) {
+    const QImage image = ReadPicture(fileName);
+    if (image.isNull()) {
         ThePlatform().ShowMessage(QStringLiteral("Error en archivo de dibujo para fondo."));
         game.backgroundLoaded = false;
         return;

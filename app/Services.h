@@ -6,6 +6,7 @@
 #include <cstdint>
 
 class QCursor;
+class QImage;
 class QWidget;
 
 // Shared services of the game. None takes a window: they act on the windows
@@ -18,6 +19,9 @@ uint32_t Pause(uint32_t ms);
 void SetBusyCursor(bool restore);
 bool FileExists(const QString& path);
 QString FileNameOf(const QString& path);
+// The picture in a file, or a null image when it does not decode. A picture
+// with no area counts as undecodable: nothing could be tiled or stepped by it.
+QImage ReadPicture(const QString& path);
 
 void ShowSumTime();
 void ShowPoints();

@@ -16,7 +16,6 @@
 
 #include <QFrame>
 #include <QGroupBox>
-#include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -84,9 +83,8 @@ TExerciseForm::TExerciseForm(ExerciseKind kind, const QString& caption, QSize cl
     // FormCreate. A picture that does not decode leaves the area empty, as
     // a missing one does.
     if (FileExists(pictureFile)) {
-        QImageReader reader(pictureFile);
-        const QImage picture = reader.read();
-        if (!picture.isNull() && picture.width() > 0 && picture.height() > 0)
+        const QImage picture = ReadPicture(pictureFile);
+        if (!picture.isNull())
             Image1->setPixmap(QPixmap::fromImage(picture));
     }
     SeedRandomFromClock();

@@ -11,7 +11,6 @@
 #include "forms/TForm_muchos_aciertos.h"
 #include "widgets/TColor95Button.h"
 
-#include <QImageReader>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -84,8 +83,7 @@ void TForm_Acierto::FormCreate()
 
     if (!FileExists(QStringLiteral("acierto.bmp")))
         return;
-    QImageReader reader(QStringLiteral("acierto.bmp"));
-    const QImage image = reader.read();
+    const QImage image = ReadPicture(QStringLiteral("acierto.bmp"));
     if (image.isNull()) {
         ThePlatform().ShowMessage(kPictureError);
         return;

@@ -363,11 +363,8 @@ void TForm_menu::Timer_iconoTimer()
         firstTickDone_ = true;
         Timer_icono->stop();
         Timer_icono->setInterval(1000);
-        const int32_t saved = game.playerCount;
-        game.playerCount = 0;
         OpenTune();
-        if (ThePlatform().RunModal(Form_jugadores) != QDialog::Accepted)
-            game.playerCount = saved;
+        RunNewGameDialog();
         GIFImage2->setVisible(true);
         GIFImage2->start();
         Timer_icono->start();
@@ -549,6 +546,13 @@ void TForm_menu::Iniciarnuevojuego1Click()
         ThePlatform().Ask(kNoSaveQuestionNewGame, Platform::Icon::Question, Platform::Buttons::YesNo) ==
             Platform::Answer::Yes)
         return;
+    RunNewGameDialog();
+}
+
+void TForm_menu::RunNewGameDialog()
+{
+    // With no players registered the dialog starts a new game; cancelled,
+    // the old players are still there.
     const int32_t saved = game.playerCount;
     game.playerCount = 0;
     if (ThePlatform().RunModal(Form_jugadores) != QDialog::Accepted)

@@ -142,6 +142,7 @@ private:
                           const QColor& colour, const QColor& from, const QColor& to,
                           const QColor& text);
     void RunPanel(QFrame* panel);
+    void RunNewGameDialog();
     void TileBackground();
 
     bool firstTickDone_ = false;

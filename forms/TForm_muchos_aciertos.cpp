@@ -9,7 +9,6 @@
 #include "logic/FaceAnimation.h"
 
 #include <QFrame>
-#include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -112,11 +111,9 @@ bool TForm_muchos_aciertos::FaceDisplay(const QString& fileName)
     SetAnimationGeometry(QRect(0, 0, 0, 0));
     ThePlatform().Flush(this);
 
-    // A picture that does not decode, or has no area, is a failed load: with
-    // no size, tiling and animating would never advance.
-    QImageReader reader(fileName);
-    const QImage image = reader.read();
-    if (image.isNull() || image.width() <= 0 || image.height() <= 0)
+    // A picture that does not decode, or has no area, is a failed load.
+    const QImage image = ReadPicture(fileName);
+    if (image.isNull())
         return false;
     const QPixmap face = QPixmap::fromImage(image);
     const int fw = face.width();
