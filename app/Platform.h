@@ -18,7 +18,10 @@ class Platform {
 public:
     enum class Sound { Hit, Miss, Key };
     enum class Icon { None, Information, Warning, Critical, Question };
-    enum class Buttons { Ok, YesNo };
+    // YesNo: Escape and the close box answer No. YesNoKeep: the questions in
+    // which Yes goes back to keep unsaved results; Escape and close answer Yes,
+    // so a reflex key never loses them. YesNoDefaultNo: No is the default.
+    enum class Buttons { Ok, YesNo, YesNoKeep, YesNoDefaultNo };
     enum class Answer { Ok, Yes, No };
     enum class TuneOpen { Opened, NoOutput, Failed };
 

@@ -92,11 +92,12 @@ Platform::Answer QtPlatform::Ask(const QString& text, Icon icon, Buttons buttons
     case Icon::Critical: box.setIcon(QMessageBox::Critical); break;
     case Icon::Question: box.setIcon(QMessageBox::Question); break;
     }
-    if (buttons == Buttons::YesNo) {
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::Yes);
-    } else {
+    if (buttons == Buttons::Ok) {
         box.setStandardButtons(QMessageBox::Ok);
+    } else {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(buttons == Buttons::YesNoDefaultNo ? QMessageBox::No : QMessageBox::Yes);
+        box.setEscapeButton(buttons == Buttons::YesNoKeep ? QMessageBox::Yes : QMessageBox::No);
     }
     const int r = box.exec();
     if (buttons == Buttons::Ok)
@@ -107,7 +108,7 @@ Platform::Answer QtPlatform::Ask(const QString& text, Icon icon, Buttons buttons
 void QtPlatform::ShowMessage(const QString& text)
 {
     QMessageBox box(DialogParent());
-    box.setWindowTitle(QApplication::applicationDisplayName());
+    box.setWindowTitle(QStringLiteral("Cifrolo"));
     box.setText(text);
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();

@@ -268,7 +268,7 @@ void ExitGame()
         const auto answer = ThePlatform().Ask(
             QStringLiteral("\nLos resultados actuales no se han guardado.\n¿ Deseas volver para poder "
                            "guardarlos (Opción 'Control de resultados) ?\n"),
-            Platform::Icon::Question, Platform::Buttons::YesNo);
+            Platform::Icon::Question, Platform::Buttons::YesNoKeep);
         if (answer == Platform::Answer::Yes)
             return;
     }

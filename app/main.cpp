@@ -16,7 +16,6 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Cifrolo"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Cifrolo"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icono.png")));
 
     // "Sí"/"No" and the other standard buttons in Spanish.

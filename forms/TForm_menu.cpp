@@ -543,7 +543,7 @@ void TForm_menu::Iniciarnuevojuego1Click()
 {
     CloseCurrentExercise();
     if (!game.resultsSaved &&
-        ThePlatform().Ask(kNoSaveQuestionNewGame, Platform::Icon::Question, Platform::Buttons::YesNo) ==
+        ThePlatform().Ask(kNoSaveQuestionNewGame, Platform::Icon::Question, Platform::Buttons::YesNoKeep) ==
             Platform::Answer::Yes)
         return;
     RunNewGameDialog();

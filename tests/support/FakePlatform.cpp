@@ -61,6 +61,7 @@ int FakePlatform::RunModal(QDialog* dialog)
 Platform::Answer FakePlatform::Ask(const QString& text, Icon, Buttons buttons)
 {
     calls << QStringLiteral("ask:") + text;
+    askedButtons << buttons;
     if (buttons == Buttons::Ok)
         return Answer::Ok;
     if (answers.empty())

@@ -20,6 +20,7 @@ public:
 
     QStringList calls;
     std::deque<Answer> answers;        // for Ask; an empty queue answers No (Ok for Ok boxes)
+    QList<Buttons> askedButtons;       // the buttons of every Ask, in order
     std::deque<QString> openFileNames; // for OpenFileName; empty = cancelled
     std::deque<QString> saveFileNames; // for SaveFileName; empty = cancelled
     bool printDialogAccepts = true;
