@@ -42,6 +42,8 @@ public:
 
     // Runs a dialog modally and returns its result code.
     virtual int RunModal(QDialog* dialog) = 0;
+    // Whether a modal window (dialog, notice, message box) is open now.
+    virtual bool ModalOpen() = 0;
 
     // A message box with the caption "Cifrolo".
     virtual Answer Ask(const QString& text, Icon icon, Buttons buttons) = 0;

@@ -12,6 +12,7 @@
 #include <QAudioDevice>
 #include <QMediaDevices>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
@@ -27,6 +28,28 @@ QWidget* DialogParent()
         return w;
     return QApplication::activeWindow();
 }
+
+// A window manager activates a modal window's owner (the main window) when it
+// closes, so the keys a child types next would go there. Give the activation
+// back to the window that had it when the modal window opened.
+class GiveBackActivation {
+public:
+    GiveBackActivation() : window_(QApplication::activeWindow()) {}
+    ~GiveBackActivation()
+    {
+        // Qt may not know yet that the window manager moved the focus: ask
+        // whatever it believes.
+        if (window_ && window_->isVisible() && !window_->isMinimized()) {
+            window_->raise();
+            window_->activateWindow();
+        }
+    }
+    GiveBackActivation(const GiveBackActivation&) = delete;
+    GiveBackActivation& operator=(const GiveBackActivation&) = delete;
+
+private:
+    QPointer<QWidget> window_;
+};
 
 }  // namespace
 
@@ -78,7 +101,13 @@ uint32_t QtPlatform::Pause(uint32_t ms)
     return uint32_t(t.elapsed());
 }
 
-int QtPlatform::RunModal(QDialog* dialog) { return dialog->exec(); }
+int QtPlatform::RunModal(QDialog* dialog)
+{
+    GiveBackActivation back;
+    return dialog->exec();
+}
+
+bool QtPlatform::ModalOpen() { return QApplication::activeModalWidget() != nullptr; }
 
 Platform::Answer QtPlatform::Ask(const QString& text, Icon icon, Buttons buttons)
 {
@@ -99,6 +128,7 @@ Platform::Answer QtPlatform::Ask(const QString& text, Icon icon, Buttons buttons
         box.setDefaultButton(buttons == Buttons::YesNoDefaultNo ? QMessageBox::No : QMessageBox::Yes);
         box.setEscapeButton(buttons == Buttons::YesNoKeep ? QMessageBox::Yes : QMessageBox::No);
     }
+    GiveBackActivation back;
     const int r = box.exec();
     if (buttons == Buttons::Ok)
         return Answer::Ok;
@@ -111,6 +141,7 @@ void QtPlatform::ShowMessage(const QString& text)
     box.setWindowTitle(QStringLiteral("Cifrolo"));
     box.setText(text);
     box.setStandardButtons(QMessageBox::Ok);
+    GiveBackActivation back;
     box.exec();
 }
 
@@ -119,18 +150,21 @@ void QtPlatform::Beep() { QApplication::beep(); }
 QString QtPlatform::OpenFileName(QWidget* parent, const QString& title, const QString& start,
                                  const QString& filter)
 {
+    GiveBackActivation back;
     return QFileDialog::getOpenFileName(parent, title, start, filter);
 }
 
 QString QtPlatform::SaveFileName(QWidget* parent, const QString& title, const QString& start,
                                  const QString& filter)
 {
+    GiveBackActivation back;
     return QFileDialog::getSaveFileName(parent, title, start, filter);
 }
 
 bool QtPlatform::PrintDialog(QPrinter* printer, QWidget* parent)
 {
     QPrintDialog dialog(printer, parent);
+    GiveBackActivation back;
     return dialog.exec() == QDialog::Accepted;
 }
 

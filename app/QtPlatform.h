@@ -22,6 +22,7 @@ public:
     void CloseTune() override;
     uint32_t Pause(uint32_t ms) override;
     int RunModal(QDialog* dialog) override;
+    bool ModalOpen() override;
     Answer Ask(const QString& text, Icon icon, Buttons buttons) override;
     void ShowMessage(const QString& text) override;
     void Beep() override;

@@ -30,12 +30,30 @@
 #include <QPainter>
 #include <QPixmap>
 
+namespace {
+// Every slot empty and dated today, so that a player added later never goes
+// into a results file with the date 0/0/0.
+void ClearAllSlots()
+{
+    const QDate today = ThePlatform().Today();
+    for (PlayerRecord& r : game.players) {
+        r = PlayerRecord{};
+        r.year = today.year();
+        r.day = uint8_t(today.day());
+        r.month = uint8_t(today.month());
+    }
+}
+}  // namespace
+
 void InitGameState()
 {
     HandCursor();  // loaded once, before the panels use it
     game.startDrive = 0;
     game.startDirectory = QDir::currentPath().left(255);
     InstallHintHandler();
+    ClearAllSlots();
+    // The group's entry is named from the start, not only after a new game.
+    game.pointsTable[0].SetName(QStringLiteral("Grupo sin nombre"));
     game.playerCount = 1;
     game.currentPlayer = 1;
     game.players[0].SetName(QStringLiteral("Sin nombre"));
@@ -172,6 +190,15 @@ void CloseCurrentExercise()
     Form_menu->GIFImage2->start();
 }
 
+void ReturnToExercise()
+{
+    QDialog* w = ExerciseWindow(game.exerciseKind);
+    if (w && w->isVisible()) {
+        w->raise();
+        w->activateWindow();
+    }
+}
+
 namespace {
 void Score(int points, bool hit)
 {
@@ -205,13 +232,7 @@ void ResetAllKindCounters()
 
 void ResetResults()
 {
-    const QDate today = ThePlatform().Today();
-    for (PlayerRecord& r : game.players) {
-        r = PlayerRecord{};
-        r.year = today.year();
-        r.day = uint8_t(today.day());
-        r.month = uint8_t(today.month());
-    }
+    ClearAllSlots();
     game.playerCount = 0;
     game.currentPlayer = 0;
     game.resultsSaved = true;

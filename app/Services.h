@@ -37,6 +37,9 @@ void PlayKeySound();
 
 void LoadBackground(const QString& fileName);
 void CloseCurrentExercise();
+// Makes the open exercise window the active one again, so that the keys a
+// child types go to its answer box after a click on the main window.
+void ReturnToExercise();
 void ScoreHit();
 void ScoreMiss();
 void ResetAllKindCounters();

@@ -120,12 +120,6 @@ void TExerciseForm::ShareKindCounters(TExerciseForm* owner) { counters_ = owner-
 
 void TExerciseForm::FormShow()
 {
-    if (firstShow_) {
-        firstShow_ = false;
-        // Both positions are those of the outer frames.
-        if (Form_menu)
-            move(Form_menu->pos() + firstShowOffset_);
-    }
     NewSum();
 }
 
@@ -237,6 +231,21 @@ void TExerciseForm::FilterAnswerKeys(QLineEdit* box)
 {
     filteredBoxes_.insert(box);
     box->installEventFilter(this);
+}
+
+void TExerciseForm::setVisible(bool visible)
+{
+    // The first showing of the run goes beside the main window. Both
+    // positions are those of the outer frames. Moved before the native window
+    // exists, the window system is asked to place the frame; moved later, on
+    // X11 the client area would go there (the frame is not known before the
+    // first mapping) and the title bar would cover the turn buttons.
+    if (visible && firstShow_ && !isVisible()) {
+        firstShow_ = false;
+        if (Form_menu)
+            move(Form_menu->pos() + firstShowOffset_);
+    }
+    QDialog::setVisible(visible);
 }
 
 void TExerciseForm::showEvent(QShowEvent* event)

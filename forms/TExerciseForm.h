@@ -68,8 +68,8 @@ protected:
     // A sibling window (the harder variant) counts in its partner's counters.
     void ShareKindCounters(TExerciseForm* owner);
 
-    // Runs on every show: the first time of the run places the window beside
-    // the main window, then a new sum.
+    // Runs on every show: a new sum. (The first showing of the run is placed
+    // beside the main window before it is mapped: see setVisible.)
     virtual void FormShow();
     // Runs on every close: the clock stops and no exercise is open.
     virtual void FormClose();
@@ -105,6 +105,7 @@ protected:
     // character are dropped (navigation keys pass).
     void FilterAnswerKeys(QLineEdit* box);
 
+    void setVisible(bool visible) override;
     void showEvent(QShowEvent* event) override;
     void done(int result) override;
     void keyPressEvent(QKeyEvent* event) override;

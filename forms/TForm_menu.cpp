@@ -87,6 +87,11 @@ void TForm_menu::BuildControls()
     Label_ayudas_hint1 = MakeLabel(Client, "Label_ayudas_hint1", QStringLiteral("Información :"), 300,
                                    15, 301, 76, hintBold, Qt::black);
     Label_ayudas_hint1->setWordWrap(true);
+    // From the top, and wrapped clear of the figure that peeks out over the
+    // label's right part.
+    Label_ayudas_hint1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    // The label spans x 300 to 601; the figure starts at x 475.
+    Label_ayudas_hint1->setContentsMargins(0, 0, 601 - 475, 0);
     Label_ayudas_hint2 = MakeLabel(Client, "Label_ayudas_hint2", QStringLiteral("Información :"), 10,
                                    398, 591, 21, hintFont, Qt::black);
     SetBackgroundColour(Label_ayudas_hint2, QColor(0xFF, 0xFF, 0x80));
@@ -369,6 +374,10 @@ void TForm_menu::Timer_iconoTimer()
         GIFImage2->start();
         Timer_icono->start();
     }
+    // A modal window (a notice, a dialog, a question) holds up the clock, as
+    // the handler that opened it is held up.
+    if (ThePlatform().ModalOpen())
+        return;
     if (isMinimized()) {
         ThePlatform().Alert(this);
     } else if (game.clockRunning) {
@@ -481,6 +490,7 @@ void TForm_menu::Color95Button_jugadoranteriorClick()
     if (game.currentPlayer <= 0)
         game.currentPlayer = game.playerCount;
     ShowCurrentPlayer();
+    ReturnToExercise();
 }
 
 void TForm_menu::Color95Button_jugadorsiguienteClick()
@@ -489,6 +499,7 @@ void TForm_menu::Color95Button_jugadorsiguienteClick()
     if (game.currentPlayer > game.playerCount)
         game.currentPlayer = 1;
     ShowCurrentPlayer();
+    ReturnToExercise();
 }
 
 void TForm_menu::UpdateTurnButtons()
@@ -512,6 +523,8 @@ void TForm_menu::OpenExercise(QDialog* window, QAction* entry)
 {
     CloseCurrentExercise();
     window->show();
+    window->raise();
+    window->activateWindow();
     for (QAction* a : exerciseEntries_)
         a->setChecked(a == entry);
 }
@@ -524,6 +537,7 @@ void TForm_menu::Cambiodeturnojugadoresautomtico1Click()
     Cambiodeturnojugadoresautomtico1->setChecked(true);
     game.autoTurnChange = true;
     Cambiodeturnojugadoresmanual1->setChecked(false);
+    ReturnToExercise();
 }
 
 void TForm_menu::Cambiodeturnojugadoresmanual1Click()
@@ -531,12 +545,14 @@ void TForm_menu::Cambiodeturnojugadoresmanual1Click()
     Cambiodeturnojugadoresmanual1->setChecked(true);
     game.autoTurnChange = false;
     Cambiodeturnojugadoresautomtico1->setChecked(false);
+    ReturnToExercise();
 }
 
 void TForm_menu::EditarvisualizarlasquemellevoClick()
 {
     game.showCarries = !game.showCarries;
     Editarvisualizarlasquemellevo->setChecked(game.showCarries);
+    ReturnToExercise();
 }
 
 void TForm_menu::Iniciarnuevojuego1Click()

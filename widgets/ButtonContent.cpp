@@ -68,6 +68,15 @@ void DrawCaption(QPainter& painter, const QRectF& area, int flags, const QString
                  const QColor& textColor, bool enabled)
 {
     if (enabled) {
+        // A light caption gets a dark edge, so it still reads on the light
+        // top of a gradient face.
+        if (textColor.lightness() > 180) {
+            painter.setPen(QColor(0, 0, 0, 90));
+            for (const QPointF d : {QPointF(-1, 0), QPointF(1, 0), QPointF(0, -1), QPointF(0, 1)})
+                painter.drawText(area.translated(d), flags, text);
+            painter.setPen(QColor(0, 0, 0, 160));
+            painter.drawText(area.translated(1, 1), flags, text);
+        }
         painter.setPen(textColor);
         painter.drawText(area, flags, text);
     } else {

@@ -3,6 +3,7 @@
 #include "app/GameState.h"
 #include "app/Services.h"
 #include "app/Windows.h"
+#include "forms/TForm_aviso_error.h"
 #include "forms/TForm_menu.h"
 #include "tests/support/TestGame.h"
 #include "widgets/TColor95Button.h"
@@ -40,6 +41,11 @@ private slots:
         QVERIFY(game.resultsSaved);
         QVERIFY(!Form_menu->isVisible());
         QVERIFY(Form_menu->Color95Button_jugadorsiguiente->isEnabled());
+        // Named and dated from the start, so a player added after a cancelled
+        // first dialog never goes into a results file dated 0/0/0.
+        QCOMPARE(game.pointsTable[0].Name(), QStringLiteral("Grupo sin nombre"));
+        for (const PlayerRecord& r : game.players)
+            QVERIFY(r.year == 2026 && r.month == 12 && r.day == 7);
     }
 
     void scoringByKind_data()
@@ -206,6 +212,8 @@ private slots:
         Form_menu->Iniciarnuevojuego1Click();
         QCOMPARE(Fake().calls.contains(QStringLiteral("modal:TForm_jugadores")), dialogShown);
         QCOMPARE(Fake().CallsStartingWith(QStringLiteral("ask:")).size(), unsaved ? 1 : 0);
+        if (unsaved)
+            QCOMPARE(Fake().askedButtons, QList<Platform::Buttons>{Platform::Buttons::YesNoKeep});
         // Cancelled or never shown: everything stays.
         QCOMPARE(game.playerCount, 3);
         QCOMPARE(game.pointsTable[2].points, 9);
@@ -253,6 +261,12 @@ private slots:
         QCOMPARE(game.exitConfirmed, ends);
         QCOMPARE(Form_menu->isVisible(), !ends);
         QCOMPARE(Fake().calls.contains(QStringLiteral("tune:close")), ends);
+        // Escape and the close box may say "go back" to a question about
+        // unsaved results, never "end the game".
+        QList<Platform::Buttons> kinds{Platform::Buttons::YesNo};
+        if (questions == 2)
+            kinds << Platform::Buttons::YesNoKeep;
+        QCOMPARE(Fake().askedButtons, kinds);
     }
 
     void closeIsRefusedWithoutTerminar()
@@ -316,6 +330,22 @@ private slots:
         Form_menu->Timer_iconoTimer();
         QCOMPARE(game.sumSeconds, 65);
         QCOMPARE(Fake().calls, QStringList{"alert"});
+    }
+
+    void clockStandsStillWhileAModalWindowIsOpen()
+    {
+        Form_menu->Timer_iconoTimer();  // the first tick
+        Form_menu->show();
+        game.clockRunning = true;
+        game.sumSeconds = 24;
+        Fake().OnModal(QStringLiteral("TForm_aviso_error"), [](QDialog*) {
+            for (int i = 0; i < 5; ++i)
+                Form_menu->Timer_iconoTimer();
+        });
+        ThePlatform().RunModal(Form_aviso_error);
+        QCOMPARE(game.sumSeconds, 24);
+        Form_menu->Timer_iconoTimer();
+        QCOMPARE(game.sumSeconds, 25);
     }
 
     void background_data()

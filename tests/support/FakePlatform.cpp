@@ -35,6 +35,8 @@ void FakePlatform::PlayTune() { calls << QStringLiteral("tune:play"); }
 void FakePlatform::StopTune() { calls << QStringLiteral("tune:stop"); }
 void FakePlatform::CloseTune() { calls << QStringLiteral("tune:close"); }
 
+bool FakePlatform::ModalOpen() { return modalDepth_ > 0; }
+
 uint32_t FakePlatform::Pause(uint32_t ms)
 {
     calls << QStringLiteral("pause:%1").arg(ms);
@@ -47,12 +49,14 @@ int FakePlatform::RunModal(QDialog* dialog)
     calls << QStringLiteral("modal:") + name;
     dialog->setResult(QDialog::Rejected);
     dialog->show();
+    ++modalDepth_;
     auto it = modalHandlers_.find(name);
     if (it != modalHandlers_.end() && !it->empty()) {
         ModalHandler handler = std::move(it->front());
         it->pop_front();
         handler(dialog);
     }
+    --modalDepth_;
     if (dialog->isVisible())
         dialog->done(QDialog::Rejected);
     return dialog->result();

@@ -42,6 +42,7 @@ public:
     void CloseTune() override;
     uint32_t Pause(uint32_t ms) override;
     int RunModal(QDialog* dialog) override;
+    bool ModalOpen() override;
     Answer Ask(const QString& text, Icon icon, Buttons buttons) override;
     void ShowMessage(const QString& text) override;
     void Beep() override;
@@ -57,5 +58,6 @@ public:
     void Flush(QWidget* window) override;
 
 private:
+    int modalDepth_ = 0;
     QMap<QString, std::deque<ModalHandler>> modalHandlers_;
 };

@@ -1,0 +1,210 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Cifrolo developers
+//
+// Played on a real X desktop with a window manager (run-on-desktop.sh), with
+// the real platform and keys sent by xdotool to whatever window the window
+// manager made active, as a child's keyboard would.
+#include "app/GameState.h"
+#include "app/QtPlatform.h"
+#include "app/Windows.h"
+#include "forms/TForm_Acierto.h"
+#include "forms/TForm_aviso_error.h"
+#include "forms/TForm_menu.h"
+#include "forms/TForm_muchos_aciertos.h"
+#include "forms/TForm_sumas1.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QMessageBox>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+namespace {
+
+void Keys(const QStringList& keys)
+{
+    QStringList args{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("40")};
+    args += keys;
+    QCOMPARE(QProcess::execute(QStringLiteral("xdotool"), args), 0);
+}
+
+// The title the window manager shows for the active window.
+QString ActiveTitle()
+{
+    QProcess p;
+    p.start(QStringLiteral("xdotool"), {QStringLiteral("getactivewindow"), QStringLiteral("getwindowname")});
+    p.waitForFinished();
+    return QString::fromUtf8(p.readAllStandardOutput()).chopped(1);
+}
+
+// Answers the windows that come up while the game runs modally: whenever the
+// window a step waits for is the active one, its keys are sent, once.
+class Responder : public QObject {
+public:
+    struct Step {
+        std::function<QWidget*()> window;
+        QStringList keys;
+    };
+    explicit Responder(QList<Step> steps) : steps_(std::move(steps))
+    {
+        connect(&timer_, &QTimer::timeout, this, [this] { Poll(); });
+        timer_.start(50);
+    }
+    bool Done() const { return steps_.isEmpty(); }
+
+private:
+    void Poll()
+    {
+        if (steps_.isEmpty())
+            return;
+        QWidget* w = steps_.front().window();
+        if (w && w->isVisible() && QApplication::activeWindow() == w) {
+            const QStringList keys = steps_.front().keys;
+            steps_.pop_front();
+            Keys(keys);
+        }
+    }
+    QList<Step> steps_;
+    QTimer timer_;
+};
+
+QWidget* ActiveMessageBox() { return qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); }
+
+bool IsUnsavedQuestion(QWidget* w)
+{
+    auto* box = qobject_cast<QMessageBox*>(w);
+    return box && box->text().contains(QStringLiteral("no se han guardado"));
+}
+
+int Answer()
+{
+    return Form_sumas1->findChild<QLabel*>(QStringLiteral("Label_u_f1"))->text().toInt() +
+           Form_sumas1->findChild<QLabel*>(QStringLiteral("Label_u_f2"))->text().toInt();
+}
+
+QString Digit(int d) { return QString::number(d); }
+
+}  // namespace
+
+class TestDesktop : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void exerciseWindowOpensActiveWithItsFrameBesideTheMainWindow();
+    void keysAfterTheWrongAnswerNoticeGoToTheAnswerBox();
+    void keysAfterTheCelebrationGoToTheAnswerBox();
+    void escapeOrCloseInTheUnsavedQuestionGoesBack_data();
+    void escapeOrCloseInTheUnsavedQuestionGoesBack();
+
+private:
+    QTemporaryDir dir_;
+    QString startDir_;
+    std::unique_ptr<QtPlatform> platform_;
+};
+
+void TestDesktop::initTestCase()
+{
+    QVERIFY(dir_.isValid());
+    // No pictures and no tune beside the program: only the windows count here.
+    startDir_ = QDir::currentPath();
+    QDir::setCurrent(dir_.path());
+    platform_ = std::make_unique<QtPlatform>();
+    SetPlatform(platform_.get());
+    game = GameState{};
+    CreateWindows();
+    Form_menu->showMaximized();
+    // No first tick: the test registers the players itself.
+    Form_menu->Timer_icono->stop();
+    QTRY_VERIFY(Form_menu->isActiveWindow());
+}
+
+void TestDesktop::cleanupTestCase()
+{
+    DestroyWindows();
+    SetPlatform(nullptr);
+    platform_.reset();
+    QDir::setCurrent(startDir_);
+}
+
+void TestDesktop::exerciseWindowOpensActiveWithItsFrameBesideTheMainWindow()
+{
+    Form_menu->Iniciosumassinllevarse1->trigger();
+    QTRY_VERIFY(Form_sumas1->isActiveWindow());
+    QCOMPARE(ActiveTitle(), QStringLiteral("Sumas, inicio SIN llevarse"));
+    // The frame, not the client area, is placed: the title bar stays clear of
+    // the turn buttons.
+    QTRY_COMPARE(Form_sumas1->frameGeometry().topLeft(),
+                 Form_menu->frameGeometry().topLeft() + QPoint(150, 138));
+}
+
+void TestDesktop::keysAfterTheWrongAnswerNoticeGoToTheAnswerBox()
+{
+    QTRY_VERIFY(Form_sumas1->isActiveWindow());
+    const int32_t hits = Form_sumas1->KindHits();
+    const int32_t misses = Form_sumas1->KindMisses();
+    const int right = Answer();
+
+    Responder seguir({{[] { return static_cast<QWidget*>(Form_aviso_error); }, {QStringLiteral("s")}}});
+    Keys({Digit((right + 1) % 10), QStringLiteral("alt+c")});
+    QTRY_COMPARE(Form_sumas1->KindMisses(), misses + 1);
+    QVERIFY(seguir.Done());
+
+    // Straight on with the keyboard: no click to bring the window back.
+    Keys({Digit(right), QStringLiteral("alt+c")});
+    QTRY_COMPARE(Form_sumas1->KindHits(), hits + 1);
+    QTRY_VERIFY(Form_sumas1->isActiveWindow());
+}
+
+void TestDesktop::keysAfterTheCelebrationGoToTheAnswerBox()
+{
+    QTRY_VERIFY(Form_sumas1->isActiveWindow());
+    game.hitsSinceNotice = 4;
+    const int32_t hits = Form_sumas1->KindHits();
+
+    Responder answers({
+        {[] { return static_cast<QWidget*>(Form_Acierto); }, {QStringLiteral("alt+s")}},
+        {[] { return static_cast<QWidget*>(Form_muchos_aciertos); }, {QStringLiteral("space")}},
+    });
+    Keys({Digit(Answer()), QStringLiteral("alt+c")});
+    QTRY_VERIFY_WITH_TIMEOUT(answers.Done() && !Form_muchos_aciertos->isVisible() &&
+                                 !Form_Acierto->isVisible(),
+                             30000);
+    QCOMPARE(Form_sumas1->KindHits(), hits + 1);
+
+    Keys({Digit(Answer()), QStringLiteral("alt+c")});
+    QTRY_COMPARE(Form_sumas1->KindHits(), hits + 2);
+}
+
+void TestDesktop::escapeOrCloseInTheUnsavedQuestionGoesBack_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::newRow("Escape") << QStringLiteral("Escape");
+    QTest::newRow("close box") << QStringLiteral("alt+F4");
+}
+
+void TestDesktop::escapeOrCloseInTheUnsavedQuestionGoesBack()
+{
+    QFETCH(QString, key);
+    game.resultsSaved = false;
+    // "Are you sure?" is answered Yes with Enter; then the unsaved-results
+    // question gets the reflex key.
+    Responder answers({
+        {[] { return IsUnsavedQuestion(ActiveMessageBox()) ? nullptr : ActiveMessageBox(); },
+         {QStringLiteral("Return")}},
+        {[] { return IsUnsavedQuestion(ActiveMessageBox()) ? ActiveMessageBox() : nullptr; }, {key}},
+    });
+    QTimer::singleShot(0, Form_menu, [] { Form_menu->Terminar1->trigger(); });
+    QTRY_VERIFY_WITH_TIMEOUT(answers.Done() && !QApplication::activeModalWidget(), 10000);
+    QVERIFY(!game.exitConfirmed);
+    QVERIFY(Form_menu->isVisible());
+}
+
+QTEST_MAIN(TestDesktop)
+#include "tst_desktop.moc"
