@@ -8,6 +8,7 @@
 #include "app/Platform.h"
 #include "app/Services.h"
 #include "app/Windows.h"
+#include "forms/TForm_cmental1.h"
 #include "forms/TForm_jugadores.h"
 #include "forms/TForm_sumas1.h"
 #include "forms/TForm_sumas2.h"
@@ -330,6 +331,7 @@ void TForm_menu::BuildMenus()
     connect(Terminar1, &QAction::triggered, this, &TForm_menu::Terminar1Click);
     connect(Iniciosumassinllevarse1, &QAction::triggered, this, &TForm_menu::Iniciosumassinllevarse1Click);
     connect(Iniciosumasconllevadas1, &QAction::triggered, this, &TForm_menu::Iniciosumasconllevadas1Click);
+    connect(Clculomental1, &QAction::triggered, this, &TForm_menu::Clculomental1Click);
     connect(Cambiodeturnojugadoresautomtico1, &QAction::triggered, this,
             &TForm_menu::Cambiodeturnojugadoresautomtico1Click);
     connect(Cambiodeturnojugadoresmanual1, &QAction::triggered, this,
@@ -531,6 +533,7 @@ void TForm_menu::OpenExercise(QDialog* window, QAction* entry)
 
 void TForm_menu::Iniciosumassinllevarse1Click() { OpenExercise(Form_sumas1, Iniciosumassinllevarse1); }
 void TForm_menu::Iniciosumasconllevadas1Click() { OpenExercise(Form_sumas2, Iniciosumasconllevadas1); }
+void TForm_menu::Clculomental1Click() { OpenExercise(Form_cmental1, Clculomental1); }
 
 void TForm_menu::Cambiodeturnojugadoresautomtico1Click()
 {

@@ -115,6 +115,7 @@ public:
     void Terminar1Click();
     void Iniciosumassinllevarse1Click();
     void Iniciosumasconllevadas1Click();
+    void Clculomental1Click();
     void Cambiodeturnojugadoresautomtico1Click();
     void Cambiodeturnojugadoresmanual1Click();
     void EditarvisualizarlasquemellevoClick();

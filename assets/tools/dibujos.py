@@ -6,7 +6,7 @@ and joins its frames into the two GIF animations with ImageMagick.
 
 Run from anywhere:  python3 assets/tools/dibujos.py
 Writes assets/builtin/cursor_mano.png, assets/builtin/anim/{celebra,asoma}.gif,
-assets/game/{fondo,fondo2,acierto}.bmp and assets/game/caras/cara*.bmp.
+assets/game/{fondo,fondo2,acierto,mental}.bmp and assets/game/caras/cara*.bmp.
 Needs g++, pkg-config with Qt6Gui, and ImageMagick's convert.
 """
 import glob

@@ -2,7 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Cifrolo developers
 
 // Paints the game's pictures with QPainter: the hand cursor, the backgrounds,
-// the "well done" picture, the funny faces and the frames of both animations.
+// the "well done" picture, the mental-arithmetic picture, the funny faces and
+// the frames of both animations.
 // Usage: pintor <assets dir> <frames dir>. The frames (PNG) are joined into
 // GIFs by dibujos.py, since Qt has no GIF writer.
 
@@ -1199,6 +1200,83 @@ std::vector<QImage> paintPeek()
 
 } // namespace
 
+// ---------------------------------------------------------------- mental arithmetic
+
+// A thinking child under a cloud full of sums, for the mental-arithmetic
+// window (151 x 221, shown at that size).
+QImage paintMental()
+{
+    const int w = 151, h = 221;
+    QImage img = canvas(w, h, QColor(0xe6, 0xe6, 0xff));
+    QPainter p(&img);
+    smooth(p);
+
+    // Soft stars in the background.
+    Dice dice(6);
+    for (int i = 0; i < 14; ++i)
+        drawSparkle(p, QPointF(dice.range(8, w - 8), dice.range(8, h - 8)), dice.range(2.5, 5),
+                    QColor(0xb8, 0xb8, 0xf0));
+
+    // The thought cloud: overlapping puffs, then the little bubbles to the head.
+    QPainterPath cloud;
+    cloud.addRect(QRectF(40, 40, 74, 40));
+    const QPointF puffs[] = {{38, 48}, {62, 34}, {92, 34}, {116, 48}, {108, 74}, {78, 82}, {46, 74}};
+    const double radii[] = {24, 26, 26, 24, 22, 22, 22};
+    for (int i = 0; i < 7; ++i) {
+        QPainterPath puff;
+        puff.addEllipse(puffs[i], radii[i], radii[i]);
+        cloud = cloud.united(puff);
+    }
+    p.setPen(inkPen(2.5));
+    p.setBrush(Qt::white);
+    p.drawPath(cloud);
+    p.drawEllipse(QPointF(64, 108), 7, 6);
+    p.drawEllipse(QPointF(70, 121), 4.5, 4);
+
+    // "3 + 4 = ?" in party colours.
+    QFont f(kFont);
+    f.setPixelSize(25);
+    f.setBold(true);
+    p.setFont(f);
+    const QString glyphs[] = {QStringLiteral("3"), QStringLiteral("+"), QStringLiteral("4"),
+                              QStringLiteral("="), QStringLiteral("?")};
+    const QColor colours[] = {QColor(0xff, 0x4d, 0x6d), kInk, QColor(0x2e, 0x9c, 0xff), kInk,
+                              QColor(0x3d, 0xb0, 0x4a)};
+    double x = 28;
+    for (int i = 0; i < 5; ++i) {
+        p.setPen(colours[i]);
+        const double gw = QFontMetricsF(f).horizontalAdvance(glyphs[i]);
+        p.drawText(QPointF(x, 66), glyphs[i]);
+        x += gw + 5;
+    }
+
+    // The child: hair, face, eyes looking up at the cloud, a small smile.
+    const QPointF c(76, 170);
+    p.setPen(inkPen(3));
+    p.setBrush(QColor(0x8a, 0x4b, 0x2a));
+    p.drawEllipse(c + QPointF(0, -8), 44, 40);
+    faceDisc(p, c, 38, QColor(0xff, 0xd6, 0xb0));
+    // Fringe.
+    QPainterPath fringe;
+    fringe.moveTo(c + QPointF(-36, -10));
+    fringe.cubicTo(c + QPointF(-30, -46), c + QPointF(30, -50), c + QPointF(37, -12));
+    fringe.quadTo(c + QPointF(14, -30), c + QPointF(2, -20));
+    fringe.quadTo(c + QPointF(-14, -32), c + QPointF(-36, -10));
+    fringe.closeSubpath();
+    p.setPen(inkPen(2.5));
+    p.setBrush(QColor(0x8a, 0x4b, 0x2a));
+    p.drawPath(fringe);
+    openEye(p, c + QPointF(-14, 2), 7.5, 9.5, QPointF(-0.2, -0.8), 4);
+    openEye(p, c + QPointF(14, 2), 7.5, 9.5, QPointF(-0.2, -0.8), 4);
+    cheeks(p, c, 24, 14, 6, 120);
+    mouthFill(p, grinPath(c + QPointF(0, 20), 11, 9));
+    // A finger on the chin: thinking.
+    p.setPen(inkPen(2.5));
+    p.setBrush(QColor(0xff, 0xd6, 0xb0));
+    p.drawEllipse(QPointF(c.x() + 26, c.y() + 34), 9, 8);
+    return img;
+}
+
 int main(int argc, char **argv)
 {
     QGuiApplication app(argc, argv);
@@ -1217,6 +1295,7 @@ int main(int argc, char **argv)
     ok &= saveBmp(paintMainBackground(), assets + "/game/fondo.bmp");
     ok &= saveBmp(paintPaper(), assets + "/game/fondo2.bmp");
     ok &= saveBmp(paintTrophy(), assets + "/game/acierto.bmp");
+    ok &= saveBmp(paintMental(), assets + "/game/mental.bmp");
     const std::vector<QImage> faces = paintFaces();
     for (size_t i = 0; i < faces.size(); ++i)
         ok &= saveBmp(faces[i], QStringLiteral("%1/game/caras/cara%2.bmp").arg(assets).arg(i + 1));
