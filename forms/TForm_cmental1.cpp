@@ -49,10 +49,6 @@ void CheckOnly(const QList<QAction*>& items, const QAction* checked)
         a->setChecked(a == checked);
 }
 
-QString BoundHint(const char* upTo)
-{
-    return QStringLiteral("Valor elegido al azar, desde '0' hasta '%1'").arg(QLatin1String(upTo));
-}
 
 }  // namespace
 
@@ -109,23 +105,19 @@ void TForm_cmental1::BuildMenus()
 
     M_Sumando1 = AddMenu(nullptr, MainMenu1, "M_Sumando1", QStringLiteral("Sumando &1"),
                          QStringLiteral("Configurar valores del sumando 1"));
-    Hasta101 = AddItem(M_Sumando1, "Hasta101", QStringLiteral("Hasta 10"), BoundHint("10"));
-    Hasta201 = AddItem(M_Sumando1, "Hasta201", QStringLiteral("Hasta 20"), BoundHint("20"));
-    Hasta301 = AddItem(M_Sumando1, "Hasta301", QStringLiteral("Hasta 30"), BoundHint("30"));
-    Hasta401 = AddItem(M_Sumando1, "Hasta401", QStringLiteral("Hasta 40"), BoundHint("40"));
-    Hasta501 = AddItem(M_Sumando1, "Hasta501", QStringLiteral("Hasta 50"), BoundHint("50"));
-    M_Sumando1->addSeparator()->setObjectName(QStringLiteral("Hasta601"));
-    Hasta701 = AddItem(M_Sumando1, "Hasta701", QStringLiteral("Hasta  100"), BoundHint("100"));
-    M_Sumando1->addSeparator()->setObjectName(QStringLiteral("N1"));
-    sinlimite1 = AddItem(M_Sumando1, "sinlimite1", QStringLiteral("Sin límite"),
-                         QStringLiteral("Valor elegido al azar, sin límite"));
-    firstBoundItems_ = {Hasta101, Hasta201, Hasta301, Hasta401, Hasta501, Hasta701, sinlimite1};
-    const int32_t firstBounds[] = {11, 21, 31, 41, 51, 101, 251};
-    for (int i = 0; i < firstBoundItems_.size(); ++i) {
-        QAction* item = firstBoundItems_[i];
-        const int32_t bound = firstBounds[i];
-        connect(item, &QAction::triggered, this, [this, item, bound] { ChooseFirstBound(item, bound); });
-    }
+    firstBoundItems_ = AddBoundItems(M_Sumando1,
+                                     {{"Hasta101", nullptr, 11},
+                                      {"Hasta201", nullptr, 21},
+                                      {"Hasta301", nullptr, 31},
+                                      {"Hasta401", nullptr, 41},
+                                      {"Hasta501", nullptr, 51},
+                                      {"Hasta701", "Hasta601", 101},
+                                      {"sinlimite1", "N1", 251}},
+                                     QStringLiteral("Valor elegido al azar, sin límite"),
+                                     &TForm_cmental1::ChooseFirstBound);
+    QAction** firstMembers[] = {&Hasta101, &Hasta201, &Hasta301, &Hasta401, &Hasta501, &Hasta701, &sinlimite1};
+    for (int i = 0; i < firstBoundItems_.size(); ++i)
+        *firstMembers[i] = firstBoundItems_[i];
 
     M_Sumando2 = AddMenu(nullptr, MainMenu1, "M_Sumando2", QStringLiteral("Sumando &2"),
                          QStringLiteral("Configurar valores del sumando 2"));
@@ -133,23 +125,19 @@ void TForm_cmental1::BuildMenus()
                                   QStringLiteral("Elegido al azar, hasta..."),
                                   QStringLiteral("Valor elegido al azar, desde '0'  hasta..."));
     Elegidoalazarhasta1->menuAction()->setCheckable(true);
-    Hasta102 = AddItem(Elegidoalazarhasta1, "Hasta102", QStringLiteral("Hasta 10"), BoundHint("10"));
-    Hasta202 = AddItem(Elegidoalazarhasta1, "Hasta202", QStringLiteral("Hasta 20"), BoundHint("20"));
-    Hasta302 = AddItem(Elegidoalazarhasta1, "Hasta302", QStringLiteral("Hasta 30"), BoundHint("30"));
-    Hasta402 = AddItem(Elegidoalazarhasta1, "Hasta402", QStringLiteral("Hasta 40"), BoundHint("40"));
-    Hasta502 = AddItem(Elegidoalazarhasta1, "Hasta502", QStringLiteral("Hasta 50"), BoundHint("50"));
-    Elegidoalazarhasta1->addSeparator()->setObjectName(QStringLiteral("N2"));
-    Hasta1001 = AddItem(Elegidoalazarhasta1, "Hasta1001", QStringLiteral("Hasta  100"), BoundHint("100"));
-    Elegidoalazarhasta1->addSeparator()->setObjectName(QStringLiteral("N4"));
-    sinlimite2 = AddItem(Elegidoalazarhasta1, "sinlimite2", QStringLiteral("Sin límite"),
-                         QStringLiteral("Valor elegido al azar, sin limite"));
-    secondBoundItems_ = {Hasta102, Hasta202, Hasta302, Hasta402, Hasta502, Hasta1001, sinlimite2};
-    const int32_t secondBounds[] = {11, 21, 31, 41, 51, 101, 201};
-    for (int i = 0; i < secondBoundItems_.size(); ++i) {
-        QAction* item = secondBoundItems_[i];
-        const int32_t bound = secondBounds[i];
-        connect(item, &QAction::triggered, this, [this, item, bound] { ChooseSecondBound(item, bound); });
-    }
+    secondBoundItems_ = AddBoundItems(Elegidoalazarhasta1,
+                                      {{"Hasta102", nullptr, 11},
+                                       {"Hasta202", nullptr, 21},
+                                       {"Hasta302", nullptr, 31},
+                                       {"Hasta402", nullptr, 41},
+                                       {"Hasta502", nullptr, 51},
+                                       {"Hasta1001", "N2", 101},
+                                       {"sinlimite2", "N4", 201}},
+                                      QStringLiteral("Valor elegido al azar, sin limite"),
+                                      &TForm_cmental1::ChooseSecondBound);
+    QAction** secondMembers[] = {&Hasta102, &Hasta202, &Hasta302, &Hasta402, &Hasta502, &Hasta1001, &sinlimite2};
+    for (int i = 0; i < secondBoundItems_.size(); ++i)
+        *secondMembers[i] = secondBoundItems_[i];
     M_Sumando2->addSeparator()->setObjectName(QStringLiteral("N3"));
     for (int32_t n = 1; n <= Mental::kLargestFixedAddend; ++n) {
         const QString caption = n <= 2 ? QStringLiteral("Valor fijo a  +%1 (tabla de sumar del %1)").arg(n)
@@ -180,6 +168,30 @@ void TForm_cmental1::BuildMenus()
     Elegidoalazarhasta1->menuAction()->setChecked(true);
     Hasta102->setChecked(true);
     Enelresultado->setChecked(true);
+}
+
+QList<QAction*> TForm_cmental1::AddBoundItems(QMenu* menu, std::initializer_list<BoundItem> items,
+                                              const QString& unlimitedHint,
+                                              void (TForm_cmental1::*choose)(QAction*, int32_t))
+{
+    QList<QAction*> added;
+    for (const BoundItem& b : items) {
+        if (b.separatorBefore)
+            menu->addSeparator()->setObjectName(QLatin1String(b.separatorBefore));
+        const int32_t upTo = b.bound - 1;
+        // The last item of each menu is the widest bound, "no limit".
+        const bool unlimited = upTo > 100;
+        const QString caption = unlimited   ? QStringLiteral("Sin límite")
+                                : upTo == 100 ? QStringLiteral("Hasta  100")
+                                              : QStringLiteral("Hasta %1").arg(upTo);
+        const QString hint = unlimited ? unlimitedHint
+                                       : QStringLiteral("Valor elegido al azar, desde '0' hasta '%1'").arg(upTo);
+        QAction* item = AddItem(menu, b.name, caption, hint);
+        const int32_t bound = b.bound;
+        connect(item, &QAction::triggered, this, [this, item, bound, choose] { (this->*choose)(item, bound); });
+        added << item;
+    }
+    return added;
 }
 
 void TForm_cmental1::ChooseFirstBound(QAction* item, int32_t bound)

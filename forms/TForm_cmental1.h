@@ -6,6 +6,7 @@
 #include "logic/MentalArithmetic.h"
 
 #include <QList>
+#include <initializer_list>
 
 class QAction;
 class QLabel;
@@ -63,7 +64,16 @@ public:
     TColor95Button* Color95Button1 = nullptr;
 
 private:
+    struct BoundItem {
+        const char* name;
+        const char* separatorBefore;  // object name of a separator above it, or nullptr
+        int32_t bound;
+    };
+
     void BuildMenus();
+    QList<QAction*> AddBoundItems(QMenu* menu, std::initializer_list<BoundItem> items,
+                                  const QString& unlimitedHint,
+                                  void (TForm_cmental1::*choose)(QAction*, int32_t));
     // The menu handlers: each sets its setting, moves the check marks and
     // deals a new sum in place of the one on screen, unscored.
     void ChooseFirstBound(QAction* item, int32_t bound);
