@@ -4,10 +4,14 @@
 
 #include "app/Accessibility.h"
 
-TForm_cmental1::TForm_cmental1(QWidget* parent) : QDialog(parent)
+TForm_cmental1::TForm_cmental1(QWidget* parent)
+    : TExerciseForm(Kind::Cmental1, QStringLiteral("Cálculo mental"), {505, 259},
+                    QColor(0xCC, 0xCC, 0xFF), parent, QStringLiteral("mental.bmp"))
 {
     setObjectName(QStringLiteral("TForm_cmental1"));
+    SetHelpContext(520);
     PublishControlNames(this);
 }
 
-void TForm_cmental1::ResetKindCounters() {}
+// The horizontal sums come with their own window; until then only the frame.
+void TForm_cmental1::NewSum() { StartSum(); }

@@ -2,12 +2,12 @@
 // SPDX-FileCopyrightText: 2026 The Cifrolo developers
 #pragma once
 
-#include <QDialog>
+#include "forms/TExerciseForm.h"
 
-class TForm_cmental1 : public QDialog {
+class TForm_cmental1 : public TExerciseForm {
     Q_OBJECT
 public:
     explicit TForm_cmental1(QWidget* parent = nullptr);
 
-    void ResetKindCounters();
+    void NewSum() override;
 };

@@ -115,6 +115,9 @@ public:
     void Terminar1Click();
     void Iniciosumassinllevarse1Click();
     void Iniciosumasconllevadas1Click();
+    void Sumassinllevarse1Click();
+    void Sumasconllevadas1Click();
+    void Perfeccionamientodesumas1Click();
     void Cambiodeturnojugadoresautomtico1Click();
     void Cambiodeturnojugadoresmanual1Click();
     void EditarvisualizarlasquemellevoClick();
