@@ -85,7 +85,8 @@ TColumnSumForm::TColumnSumForm(const Design& design, QWidget* parent)
         HemisphereButton1->setGeometry(design.harderButton);
         HemisphereButton1->setFaceColor(design.harderFace);
         HemisphereButton1->setFont(DesignFont(QStringLiteral("MS Sans Serif"), 13, true));
-        HemisphereButton1->setFocusPolicy(Qt::NoFocus);
+        // Reached with Tab from the keyboard; a click leaves the focus in the box.
+        HemisphereButton1->setFocusPolicy(Qt::TabFocus);
         SetTextColour(HemisphereButton1, Qt::white);
         SetHint(HemisphereButton1, design.harderHint);
         connect(HemisphereButton1, &QAbstractButton::clicked, this,

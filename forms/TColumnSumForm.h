@@ -36,41 +36,41 @@ public:
         // size and font of a cell.
         std::vector<int> columnLefts;
         std::vector<int> rowTops;
-        QSize cell;
-        int digitPixels;
+        QSize cell{51, 56};
+        int digitPixels = 48;
         QRect plusSign;
         QRect line;
-        int lineColour;  // 0xRRGGBB
+        int lineColour = 0x0000A0;  // 0xRRGGBB
         // Result labels Label_res_u, _d, ... by column, with the cell size.
         std::vector<QPoint> results;
-        QSize resultCell;
+        QSize resultCell{51, 56};
         // Left edges of Memo_res by step (the last one: the leading digit),
         // and its size and top edge.
         std::vector<int> answerLefts;
         QRect answerBox;
-        int answerPixels;
+        int answerPixels = 48;
         // Carry labels Label_mellevo_d, _c, ... above the columns that
         // receive a carry (tens first), and Memo_mellevo's left edges
         // above the same columns with its size and top edge. None for a
         // window without carries.
-        std::vector<QPoint> carryLabels;
-        QSize carryCell;
-        int carryPixels;
-        std::vector<int> carryBoxLefts;
-        QRect carryBox;
+        std::vector<QPoint> carryLabels = {};
+        QSize carryCell = {};
+        int carryPixels = 24;
+        std::vector<int> carryBoxLefts = {};
+        QRect carryBox = {};
         // The instruction in Label1; an empty rect: none.
-        QRect instruction;
-        QColor instructionText;
-        QColor instructionBackground;
-        int instructionPixels;
+        QRect instruction = {};
+        QColor instructionText = Qt::black;
+        QColor instructionBackground = {};
+        int instructionPixels = 15;
         // "Más dificil..."; an empty rect: none.
-        QRect harderButton;
-        QString harderHint;
-        QColor harderFace;
-        TExerciseForm* (*harder)();
+        QRect harderButton = {};
+        QString harderHint = {};
+        QColor harderFace{0x00, 0x80, 0xFF};
+        TExerciseForm* (*harder)() = nullptr;
         // The carry appears above its column before the hit is scored
         // (TForm_sumas4) rather than after it.
-        bool carryShownBeforeScore;
+        bool carryShownBeforeScore = false;
     };
 
     const ColumnSum& Sum() const { return sum_; }

@@ -28,7 +28,6 @@ TColumnSumForm::Design Sumas5Design()
         .digitPixels = 37,
         .plusSign = {265, 145, 51, 47},
         .line = {245, 201, 231, 5},
-        .lineColour = 0x0000A0,
         .results = {{420, 215}, {370, 215}, {320, 215}, {270, 215}},
         .resultCell = {51, 47},
         .answerLefts = {420, 370, 320, 275},
@@ -36,18 +35,14 @@ TColumnSumForm::Design Sumas5Design()
         .answerPixels = 37,
         .carryLabels = {{375, 25}, {325, 25}},
         .carryCell = {41, 30},
-        .carryPixels = 24,
         .carryBoxLefts = {375, 325},
         .carryBox = {375, 20, 41, 34},
         .instruction = {180, 280, 300, 51},
         .instructionText = Qt::blue,
         .instructionBackground = QColor(0x7C, 0xE0, 0x7C),
-        .instructionPixels = 15,
         .harderButton = {15, 215, 136, 60},
         .harderHint = QStringLiteral("Para hacer cuentas de tres filas"),
-        .harderFace = QColor(0x00, 0x80, 0xFF),
         .harder = [] { return static_cast<TExerciseForm*>(Form_sumas5b); },
-        .carryShownBeforeScore = false,
     };
 }
 

@@ -28,7 +28,6 @@ TColumnSumForm::Design Sumas5bDesign()
         .digitPixels = 37,
         .plusSign = {265, 190, 51, 47},
         .line = {245, 241, 231, 5},
-        .lineColour = 0x0000A0,
         .results = {{420, 255}, {370, 255}, {320, 255}, {270, 255}},
         .resultCell = {51, 47},
         .answerLefts = {420, 370, 320, 275},
@@ -36,18 +35,14 @@ TColumnSumForm::Design Sumas5bDesign()
         .answerPixels = 37,
         .carryLabels = {{375, 20}, {325, 20}},
         .carryCell = {41, 30},
-        .carryPixels = 24,
         .carryBoxLefts = {375, 325},
         .carryBox = {375, 17, 41, 34},
         .instruction = {180, 318, 300, 51},
         .instructionText = Qt::blue,
         .instructionBackground = QColor(0x7C, 0xE0, 0x7C),
-        .instructionPixels = 15,
         .harderButton = {15, 240, 136, 60},
         .harderHint = QStringLiteral("Para hacer cuentas de tres filas"),
-        .harderFace = QColor(0x00, 0x80, 0xFF),
         .harder = [] { return static_cast<TExerciseForm*>(Form_sumas5c); },
-        .carryShownBeforeScore = false,
     };
 }
 

@@ -26,7 +26,6 @@ TColumnSumForm::Design Sumas5cDesign()
         .digitPixels = 29,
         .plusSign = {215, 200, 51, 35},
         .line = {220, 246, 256, 5},
-        .lineColour = 0x0000A0,
         .results = {{420, 260}, {370, 260}, {320, 260}, {270, 260}, {220, 260}},
         .resultCell = {51, 35},
         .answerLefts = {420, 370, 320, 270, 230},
@@ -40,12 +39,6 @@ TColumnSumForm::Design Sumas5cDesign()
         .instruction = {180, 318, 300, 51},
         .instructionText = Qt::blue,
         .instructionBackground = QColor(0x6C, 0xC0, 0x64),
-        .instructionPixels = 15,
-        .harderButton = {},
-        .harderHint = {},
-        .harderFace = {},
-        .harder = nullptr,
-        .carryShownBeforeScore = false,
     };
 }
 

@@ -151,6 +151,7 @@ private slots:
     void completedSumPassesTheTurnOnce();
     void newGameZeroesEveryWindowsCounters();
     void menuEntryClosesTheOpenExercise();
+    void wrongControlNameFailsTheTestWithoutACrash();
 };
 
 void TestColumnSums::openingDealsTheGridAndWaitsUnderTheUnits_data()
@@ -500,6 +501,15 @@ void TestColumnSums::menuEntryClosesTheOpenExercise()
     QVERIFY(Form_menu->Perfeccionamientodesumas1->isChecked());
     Form_menu->Sumassinllevarse1->trigger();
     QCOMPARE(game.exerciseKind, Kind::Sumas3);
+}
+
+void TestColumnSums::wrongControlNameFailsTheTestWithoutACrash()
+{
+    QEXPECT_FAIL("", "the name is wrong on purpose", Continue);
+    QLabel* standIn = Control<QLabel>(Form_sumas3, QStringLiteral("Label_x_f9"));
+    QVERIFY(standIn);
+    standIn->setText(QStringLiteral("1"));
+    QVERIFY(!standIn->isVisibleTo(Form_sumas3));
 }
 
 QTEST_MAIN(TestColumnSums)
