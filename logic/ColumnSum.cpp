@@ -39,8 +39,12 @@ ColumnSum::Outcome ColumnSum::TypeResult(int32_t digit, bool showCarries)
     const int n = Columns();
     if (step_ < 1 || step_ > n + 1)
         return Outcome::Ignored;
-    if (step_ == n + 1)
-        return digit == CarryOut(n - 1) ? (step_ = 0, Outcome::Completed) : Outcome::Wrong;
+    if (step_ == n + 1) {
+        if (digit != CarryOut(n - 1))
+            return Outcome::Wrong;
+        step_ = 0;
+        return Outcome::Completed;
+    }
 
     const int column = step_ - 1;
     const int32_t target = targets_[column];
