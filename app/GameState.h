@@ -3,7 +3,7 @@
 #pragma once
 
 #include "files/Records.h"
-#include "logic/Scoring.h"
+#include "logic/ExerciseKind.h"
 
 #include <QString>
 #include <cstdint>

@@ -7,16 +7,11 @@
 #include "app/HintHandler.h"
 #include "app/Platform.h"
 #include "app/Windows.h"
+#include "forms/TExerciseForm.h"
 #include "forms/TForm_Acierto.h"
-#include "forms/TForm_cmental1.h"
 #include "forms/TForm_menu.h"
-#include "forms/TForm_sumas1.h"
-#include "forms/TForm_sumas2.h"
-#include "forms/TForm_sumas3.h"
-#include "forms/TForm_sumas4.h"
-#include "forms/TForm_sumas5.h"
-#include "forms/TForm_sumas5b.h"
-#include "forms/TForm_sumas5c.h"
+#include "logic/Scoring.h"
+#include "logic/Texts.h"
 #include "widgets/TGIFImage.h"
 
 #include <QApplication>
@@ -183,7 +178,7 @@ void LoadBackground(const QString& fileName)
 
 void CloseCurrentExercise()
 {
-    if (QDialog* w = ExerciseWindow(game.exerciseKind))
+    if (TExerciseForm* w = ExerciseWindow(game.exerciseKind))
         w->close();
     game.exerciseKind = Kind::None;
     game.clockRunning = false;
@@ -219,15 +214,11 @@ void ScoreMiss() { Score(-1, false); }
 
 void ResetAllKindCounters()
 {
-    // 3b and 4b count in the counters of 3 and 4.
-    Form_sumas1->ResetKindCounters();
-    Form_sumas2->ResetKindCounters();
-    Form_sumas3->ResetKindCounters();
-    Form_sumas4->ResetKindCounters();
-    Form_sumas5->ResetKindCounters();
-    Form_sumas5b->ResetKindCounters();
-    Form_sumas5c->ResetKindCounters();
-    Form_cmental1->ResetKindCounters();
+    // Windows that share their partner's counters reset them once more,
+    // which does no harm.
+    for (ExerciseKind kind : Kind::All)
+        if (TExerciseForm* w = ExerciseWindow(kind))
+            w->ResetKindCounters();
 }
 
 void ResetResults()

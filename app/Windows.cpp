@@ -66,6 +66,11 @@ void CreateWindows()
     Form_paginas = new TForm_paginas(owner);
     Form_cmental1 = new TForm_cmental1(owner);
     Form_directorio = new TForm_directorio(owner);
+
+    // The harder variants without carrying and with carrying count in the
+    // counters of the window they are reached from.
+    Form_sumas3b->ShareKindCounters(Form_sumas3);
+    Form_sumas4b->ShareKindCounters(Form_sumas4);
 }
 
 void DestroyWindows()
@@ -93,7 +98,7 @@ void DestroyWindows()
     Form_directorio = nullptr;
 }
 
-QDialog* ExerciseWindow(ExerciseKind kind)
+TExerciseForm* ExerciseWindow(ExerciseKind kind)
 {
     switch (kind) {
     case Kind::Sumas1: return Form_sumas1;

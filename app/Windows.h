@@ -2,9 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Cifrolo developers
 #pragma once
 
-#include "logic/Scoring.h"
+#include "logic/ExerciseKind.h"
 
-class QDialog;
+class TExerciseForm;
 class TForm_menu;
 class TForm_jugadores;
 class TForm_sumas1;
@@ -53,4 +53,4 @@ void CreateWindows();
 void DestroyWindows();
 
 // The exercise window of a kind code, or nullptr for 0 and unknown codes.
-QDialog* ExerciseWindow(ExerciseKind kind);
+TExerciseForm* ExerciseWindow(ExerciseKind kind);

@@ -11,7 +11,7 @@
 #include "forms/TForm_aviso_error.h"
 #include "forms/TForm_menu.h"
 #include "logic/Random.h"
-#include "logic/SingleColumn.h"
+#include "logic/SumDigits.h"
 #include "widgets/TColor95Button.h"
 
 #include <QFrame>
@@ -171,6 +171,25 @@ void TExerciseForm::PassTurnIfAutomatic()
 {
     if (game.autoTurnChange)
         Form_menu->Color95Button_jugadorsiguienteClick();
+}
+
+void TExerciseForm::DigitCorrect()
+{
+    CountHit();
+    ScoreHit();
+    Pause(300);
+}
+
+void TExerciseForm::SwitchToHarder(TExerciseForm* harder)
+{
+    hide();
+    harder->show();
+    // close() on a window already hidden never reaches done(), so the close
+    // steps are run here by name; the two lines after them undo what they
+    // did to the game state.
+    FormClose();
+    game.exerciseKind = harder->Code();
+    game.clockRunning = true;
 }
 
 QLabel* TExerciseForm::MakeDigitLabel(const char* name, const QRect& geometry, int pixelSize,

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Cifrolo developers
 #pragma once
 
-#include "logic/Scoring.h"
+#include "logic/ExerciseKind.h"
 
 #include <QColor>
 #include <QDialog>
@@ -38,6 +38,9 @@ public:
     int32_t KindMisses() const { return counters_->misses; }
     // Back to 0; the labels show it with the next sum.
     void ResetKindCounters();
+    // From now on this window counts in the owner's counters (the harder
+    // variant in those of the window it is reached from).
+    void ShareKindCounters(TExerciseForm* owner);
 
     // Deals and shows a new sum.
     virtual void NewSum() = 0;
@@ -65,8 +68,6 @@ protected:
     // (150, 138 unless changed).
     void SetFirstShowOffset(QPoint offset) { firstShowOffset_ = offset; }
     void PlaceCounterBoxes(QPoint hitsBox, QPoint missesBox);
-    // A sibling window (the harder variant) counts in its partner's counters.
-    void ShareKindCounters(TExerciseForm* owner);
 
     // Runs on every show: a new sum. (The first showing of the run is placed
     // beside the main window before it is mapped: see setVisible.)
@@ -86,6 +87,13 @@ protected:
     void ScoreWrongAnswer(QLineEdit* box);
     // The main window's next-player action, when the turn changes by itself.
     void PassTurnIfAutomatic();
+    // A correct answer or digit: this kind's hits + 1, ScoreHit,
+    // Pause(300).
+    void DigitCorrect();
+    // "Más dificil...": this window hides, the harder one opens with its own
+    // sum, this one's close steps run, and the game state is left with the
+    // harder window's kind and a running clock.
+    void SwitchToHarder(TExerciseForm* harder);
 
     // Control makers with the exercise windows' looks.
     // A sum digit: trazolin bold, centred, transparent.

@@ -6,7 +6,7 @@
 #include "app/GameState.h"
 #include "app/Platform.h"
 #include "app/Services.h"
-#include "logic/SingleColumn.h"
+#include "logic/SumDigits.h"
 #include "widgets/TColor95Button.h"
 
 #include <QAction>
@@ -262,9 +262,7 @@ void TForm_cmental1::AnswerCorrect()
     if (celebrate_)
         CelebrateHit();
     celebrate_ = !celebrate_;
-    CountHit();
-    ScoreHit();
-    Pause(300);
+    DigitCorrect();
     PassTurnIfAutomatic();
     NewSum();
 }

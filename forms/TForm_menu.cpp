@@ -12,6 +12,9 @@
 #include "forms/TForm_jugadores.h"
 #include "forms/TForm_sumas1.h"
 #include "forms/TForm_sumas2.h"
+#include "forms/TForm_sumas3.h"
+#include "forms/TForm_sumas4.h"
+#include "forms/TForm_sumas5.h"
 #include "widgets/TBackground.h"
 #include "widgets/TColor95Button.h"
 #include "widgets/TGIFImage.h"
@@ -332,6 +335,10 @@ void TForm_menu::BuildMenus()
     connect(Iniciosumassinllevarse1, &QAction::triggered, this, &TForm_menu::Iniciosumassinllevarse1Click);
     connect(Iniciosumasconllevadas1, &QAction::triggered, this, &TForm_menu::Iniciosumasconllevadas1Click);
     connect(Clculomental1, &QAction::triggered, this, &TForm_menu::Clculomental1Click);
+    connect(Sumassinllevarse1, &QAction::triggered, this, &TForm_menu::Sumassinllevarse1Click);
+    connect(Sumasconllevadas1, &QAction::triggered, this, &TForm_menu::Sumasconllevadas1Click);
+    connect(Perfeccionamientodesumas1, &QAction::triggered, this,
+            &TForm_menu::Perfeccionamientodesumas1Click);
     connect(Cambiodeturnojugadoresautomtico1, &QAction::triggered, this,
             &TForm_menu::Cambiodeturnojugadoresautomtico1Click);
     connect(Cambiodeturnojugadoresmanual1, &QAction::triggered, this,
@@ -534,6 +541,9 @@ void TForm_menu::OpenExercise(QDialog* window, QAction* entry)
 void TForm_menu::Iniciosumassinllevarse1Click() { OpenExercise(Form_sumas1, Iniciosumassinllevarse1); }
 void TForm_menu::Iniciosumasconllevadas1Click() { OpenExercise(Form_sumas2, Iniciosumasconllevadas1); }
 void TForm_menu::Clculomental1Click() { OpenExercise(Form_cmental1, Clculomental1); }
+void TForm_menu::Sumassinllevarse1Click() { OpenExercise(Form_sumas3, Sumassinllevarse1); }
+void TForm_menu::Sumasconllevadas1Click() { OpenExercise(Form_sumas4, Sumasconllevadas1); }
+void TForm_menu::Perfeccionamientodesumas1Click() { OpenExercise(Form_sumas5, Perfeccionamientodesumas1); }
 
 void TForm_menu::Cambiodeturnojugadoresautomtico1Click()
 {

@@ -116,6 +116,9 @@ public:
     void Iniciosumassinllevarse1Click();
     void Iniciosumasconllevadas1Click();
     void Clculomental1Click();
+    void Sumassinllevarse1Click();
+    void Sumasconllevadas1Click();
+    void Perfeccionamientodesumas1Click();
     void Cambiodeturnojugadoresautomtico1Click();
     void Cambiodeturnojugadoresmanual1Click();
     void EditarvisualizarlasquemellevoClick();

@@ -4,10 +4,36 @@
 
 #include "app/Accessibility.h"
 
-TForm_sumas3b::TForm_sumas3b(QWidget* parent) : QDialog(parent)
+namespace {
+
+TColumnSumForm::Design Sumas3bDesign()
+{
+    return {
+        .kind = Kind::Sumas3b,
+        .caption = QStringLiteral("Sumas, SIN llevadas, más difícil"),
+        .clientSize = {503, 256},
+        .background = QColor(0x95, 0xCA, 0xFF),
+        .helpContext = 509,
+        .firstShowOffset = {122, 138},
+        .hitsBox = {25, 30},
+        .missesBox = {25, 160},
+        .rows = 2,
+        .rules = {PairRule::NoCarry, PairRule::NoCarry, PairRule::NoCarry},
+        .image = {185, 0, 321, 261},
+        .columnLefts = {430, 370, 310},
+        .rowTops = {15, 70},
+        .plusSign = {250, 75, 51, 46},
+        .line = {245, 131, 231, 5},
+        .results = {{430, 150}, {370, 150}, {310, 150}},
+        .answerLefts = {430, 370, 310},
+        .answerBox = {430, 150, 51, 61},
+    };
+}
+
+}  // namespace
+
+TForm_sumas3b::TForm_sumas3b(QWidget* parent) : TColumnSumForm(Sumas3bDesign(), parent)
 {
     setObjectName(QStringLiteral("TForm_sumas3b"));
     PublishControlNames(this);
 }
-
-void TForm_sumas3b::ResetKindCounters() {}

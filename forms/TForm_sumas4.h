@@ -2,12 +2,10 @@
 // SPDX-FileCopyrightText: 2026 The Cifrolo developers
 #pragma once
 
-#include <QDialog>
+#include "forms/TColumnSumForm.h"
 
-class TForm_sumas4 : public QDialog {
+class TForm_sumas4 : public TColumnSumForm {
     Q_OBJECT
 public:
     explicit TForm_sumas4(QWidget* parent = nullptr);
-
-    void ResetKindCounters();
 };

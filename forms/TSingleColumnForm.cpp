@@ -71,9 +71,7 @@ void TSingleColumnForm::Color95Button1Click()
 void TSingleColumnForm::AnswerCorrect()
 {
     CelebrateHit();
-    CountHit();
-    ScoreHit();
-    Pause(300);
+    DigitCorrect();
     // The points above went to the player who answered; the new sum is the
     // next player's.
     PassTurnIfAutomatic();

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "forms/TExerciseForm.h"
-#include "logic/SingleColumn.h"
+#include "logic/SumDigits.h"
 
 #include <QRect>
 

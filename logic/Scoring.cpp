@@ -27,27 +27,3 @@ int32_t BumpCounter(int32_t value)
 {
     return value >= kCounterCap ? kCounterCap : value + 1;
 }
-
-QString SumTimeText(int32_t seconds)
-{
-    int minutes = 0;
-    int secs = seconds;
-    if (seconds >= 60) {
-        minutes = seconds / 60;
-        secs = seconds % 60;
-    }
-    if (minutes >= 1000)
-        minutes = 999;
-    return QString::asprintf("%3d : %02d", minutes, secs);
-}
-
-QString SpreadText(const QString& text, const QString& separator)
-{
-    QString out;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (i > 0)
-            out += separator;
-        out += text.at(i);
-    }
-    return out;
-}

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Cifrolo developers
 #include "logic/Random.h"
-#include "logic/SingleColumn.h"
+#include "logic/SumDigits.h"
 
 #include <QSet>
 #include <QTest>

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Cifrolo developers
 #include "logic/Scoring.h"
+#include "logic/Texts.h"
 
 #include <QTest>
 

@@ -4,6 +4,7 @@
 
 #include "app/GameState.h"
 #include "app/Windows.h"
+#include "logic/Random.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -25,6 +26,9 @@ FakePlatform& StartTestGame()
     fake = std::make_unique<FakePlatform>();
     SetPlatform(fake.get());
     game = GameState{};
+    // Values a previous test scripted and did not use must not deal this
+    // test's sums.
+    ClearRandomScript();
     CreateWindows();
     fake->calls.clear();
     return *fake;

@@ -26,18 +26,28 @@ void WriteFile(const QString& path, const QByteArray& bytes);
 // header announces no width at all.
 QByteArray BitmapBytes(int width, int height, const QColor& colour, bool zeroWidth = false);
 
-// Finds a control by object name inside a window; fails the test when missing.
+// Finds a control by object name inside a window. A missing control fails
+// the test and comes back as a hidden stand-in owned by the window, so the
+// test ends with a failure rather than a crash.
 template <typename T>
 T* Control(QWidget* window, const QString& name);
 
 #include <QTest>
 #include <QWidget>
+#include <type_traits>
 
 template <typename T>
 T* Control(QWidget* window, const QString& name)
 {
-    T* c = window->findChild<T*>(name);
-    if (!c)
-        qWarning("control %s not found", qPrintable(name));
-    return c;
+    if (T* c = window->findChild<T*>(name))
+        return c;
+    QTest::qFail(qPrintable(QStringLiteral("control %1 not found in %2").arg(name, window->objectName())),
+                 __FILE__, __LINE__);
+    if constexpr (std::is_constructible_v<T, QWidget*>) {
+        auto* standIn = new T(window);
+        standIn->hide();
+        return standIn;
+    } else {
+        return nullptr;
+    }
 }

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Cifrolo developers
-#include "logic/SingleColumn.h"
+#include "logic/SumDigits.h"
 
 #include "logic/Random.h"
 
