@@ -12,7 +12,7 @@
 
 namespace {
 
-using SeedList = QMap<QString, QByteArray>;  // relative path -> sha256 in hex
+using SeedList = QMap<QString, QByteArray>; // relative path -> sha256 in hex
 
 // The list is only a memory of earlier copies: a broken or foreign one costs
 // at most a refresh, so unreadable lines are skipped and a huge file ignored.
@@ -71,7 +71,7 @@ QString CannotWrite(const QString& path)
     return QStringLiteral("No se ha podido escribir en la carpeta del juego:\n%1").arg(path);
 }
 
-}  // namespace
+} // namespace
 
 QString InstalledGameFiles(const QString& programDir)
 {
@@ -102,7 +102,8 @@ bool SeedGameFolder(const QString& installedDir, const QString& userGameDir, QSt
     bool ok = true;
 
     const QDir installed(installedDir);
-    QDirIterator it(installedDir, QDir::Files | QDir::Hidden | QDir::NoSymLinks, QDirIterator::Subdirectories);
+    QDirIterator it(installedDir, QDir::Files | QDir::Hidden | QDir::NoSymLinks,
+                    QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString rel = installed.relativeFilePath(it.next());
         if (rel == QLatin1String(SeedListName))
@@ -121,7 +122,7 @@ bool SeedGameFolder(const QString& installedDir, const QString& userGameDir, QSt
             continue;
         }
         if (!info.exists()) {
-            if (before.contains(rel)) {  // copied once and deleted since
+            if (before.contains(rel)) { // copied once and deleted since
                 after.insert(rel, before.value(rel));
                 continue;
             }
@@ -132,7 +133,7 @@ bool SeedGameFolder(const QString& installedDir, const QString& userGameDir, QSt
                 after.insert(rel, sourceHash);
                 continue;
             }
-            if (currentHash.isEmpty() || before.value(rel) != currentHash) {  // the user's own
+            if (currentHash.isEmpty() || before.value(rel) != currentHash) { // the user's own
                 if (before.contains(rel))
                     after.insert(rel, before.value(rel));
                 continue;
@@ -161,7 +162,7 @@ bool EnterGameFolder(const QString& programDir, QString* problem)
 {
     const QString installed = InstalledGameFiles(programDir);
     if (installed.isEmpty())
-        return true;  // the build folder: play where we are
+        return true; // the build folder: play where we are
     const QString userGame = UserDataHome() + QStringLiteral("/cifrolo/juego");
     QString why;
     const bool seeded = SeedGameFolder(installed, userGame, &why);
@@ -171,7 +172,8 @@ bool EnterGameFolder(const QString& programDir, QString* problem)
         return true;
     }
     QDir::setCurrent(installed);
-    *problem = (why.isEmpty() ? QStringLiteral("No se puede usar la carpeta del juego:\n%1").arg(userGame) : why) +
-               QStringLiteral("\n\nSe puede jugar, pero no se podrán guardar los resultados ni los puntos.");
+    *problem =
+        (why.isEmpty() ? QStringLiteral("No se puede usar la carpeta del juego:\n%1").arg(userGame) : why) +
+        QStringLiteral("\n\nSe puede jugar, pero no se podrán guardar los resultados ni los puntos.");
     return false;
 }

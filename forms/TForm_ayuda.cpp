@@ -21,7 +21,7 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text)
     return b;
 }
 
-}  // namespace
+} // namespace
 
 TForm_ayuda::TForm_ayuda(QWidget* parent)
     // Above the exercise windows, which stay on top too.

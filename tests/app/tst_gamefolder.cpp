@@ -27,7 +27,7 @@ QByteArray Get(const QString& path)
 
 enum class UserDoes { Nothing, Replaces, Deletes, Links };
 
-}  // namespace
+} // namespace
 
 Q_DECLARE_METATYPE(UserDoes)
 
@@ -71,11 +71,15 @@ private slots:
         QTest::addColumn<bool>("upgrade");
         QTest::addColumn<QByteArray>("fondo");
         QTest::newRow("second start, untouched") << UserDoes::Nothing << false << QByteArray("fondo v1");
-        QTest::newRow("second start, replaced picture kept") << UserDoes::Replaces << false << QByteArray("mine");
-        QTest::newRow("upgrade refreshes an untouched copy") << UserDoes::Nothing << true << QByteArray("fondo v2");
+        QTest::newRow("second start, replaced picture kept")
+            << UserDoes::Replaces << false << QByteArray("mine");
+        QTest::newRow("upgrade refreshes an untouched copy")
+            << UserDoes::Nothing << true << QByteArray("fondo v2");
         QTest::newRow("upgrade keeps a replaced picture") << UserDoes::Replaces << true << QByteArray("mine");
-        QTest::newRow("a deleted picture stays deleted") << UserDoes::Deletes << true << QByteArray("<missing>");
-        QTest::newRow("a link of the user's is left alone") << UserDoes::Links << true << QByteArray("linked");
+        QTest::newRow("a deleted picture stays deleted")
+            << UserDoes::Deletes << true << QByteArray("<missing>");
+        QTest::newRow("a link of the user's is left alone")
+            << UserDoes::Links << true << QByteArray("linked");
     }
 
     void laterStartsAndUpgrades()
@@ -155,7 +159,8 @@ private slots:
         QTest::addColumn<QString>("expected");
         QTest::newRow("set") << QByteArray("/srv/datos/") << QStringLiteral("/srv/datos");
         QTest::newRow("unset") << QByteArray() << QDir::homePath() + QStringLiteral("/.local/share");
-        QTest::newRow("relative is ignored") << QByteArray("datos") << QDir::homePath() + QStringLiteral("/.local/share");
+        QTest::newRow("relative is ignored")
+            << QByteArray("datos") << QDir::homePath() + QStringLiteral("/.local/share");
     }
 
     void userDataHome()
@@ -183,6 +188,23 @@ private slots:
         QVERIFY(problem.isEmpty());
         QCOMPARE(now, QFileInfo(user_).canonicalFilePath());
         QVERIFY(QFileInfo::exists(user_ + QStringLiteral("/fondo.bmp")));
+    }
+
+    void anUnwritableHomeStillShowsTheInstalledPictures()
+    {
+        Put(tmp().filePath(QStringLiteral("home/.local/share")), "a file, not a folder");
+        const QString saved = QDir::currentPath();
+        const QByteArray savedXdg = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", tmp().filePath(QStringLiteral("home/.local/share")).toUtf8());
+        QString problem;
+        const bool entered = EnterGameFolder(tmp().filePath(QStringLiteral("usr/bin")), &problem);
+        const QString now = QDir::currentPath();
+        QDir::setCurrent(saved);
+        qputenv("XDG_DATA_HOME", savedXdg);
+        QVERIFY(!entered);
+        QCOMPARE(now, QFileInfo(installed_).canonicalFilePath());
+        QVERIFY(problem.startsWith(QStringLiteral("No se ha podido crear la carpeta del juego")));
+        QVERIFY(problem.endsWith(QStringLiteral("no se podrán guardar los resultados ni los puntos.")));
     }
 
     void buildFolderStaysCurrent()
