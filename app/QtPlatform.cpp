@@ -12,9 +12,11 @@
 #include <QAudioDevice>
 #include <QMediaDevices>
 #include <QMessageBox>
+#include <QMimeDatabase>
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProcess>
 #include <QScreen>
 #include <QSoundEffect>
 #include <QThread>
@@ -179,7 +181,25 @@ QSize QtPlatform::ScreenSize()
 
 void QtPlatform::Alert(QWidget* window) { QApplication::alert(window, 0); }
 
-bool QtPlatform::OpenUrl(const QUrl& url) { return QDesktopServices::openUrl(url); }
+bool QtPlatform::OpenUrl(const QUrl& url)
+{
+    // xdg-open starts whenever it exists and fails later, out of sight, when no
+    // program takes the file: ask first whether one does.
+    if (url.isLocalFile()) {
+        const QString type = QMimeDatabase().mimeTypeForFile(url.toLocalFile()).name();
+        QProcess query;
+        query.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"), type});
+        const bool answered = query.waitForFinished(3000);
+        if (!answered) {
+            query.kill();
+            query.waitForFinished(1000);
+        }
+        if (!answered || query.exitStatus() != QProcess::NormalExit || query.exitCode() != 0 ||
+            query.readAllStandardOutput().trimmed().isEmpty())
+            return false;
+    }
+    return QDesktopServices::openUrl(url);
+}
 
 void QtPlatform::Flush(QWidget* window)
 {

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Cifrolo developers
+#include "app/GameFolder.h"
 #include "app/QtPlatform.h"
 #include "app/Windows.h"
 #include "forms/TForm_menu.h"
@@ -23,6 +24,11 @@ int main(int argc, char* argv[])
     if (qtSpanish.load(QLocale(QLocale::Spanish, QLocale::Spain), QStringLiteral("qtbase"),
                        QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtSpanish);
+
+    QString folderProblem;
+    EnterGameFolder(QApplication::applicationDirPath(), &folderProblem);
+    if (!folderProblem.isEmpty())
+        QMessageBox::warning(nullptr, QStringLiteral("Cifrolo"), folderProblem);
 
     QtPlatform platform;
     SetPlatform(&platform);

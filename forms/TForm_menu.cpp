@@ -8,6 +8,7 @@
 #include "app/Platform.h"
 #include "app/Services.h"
 #include "app/Windows.h"
+#include "forms/TForm_ayuda.h"
 #include "forms/TForm_cmental1.h"
 #include "forms/TForm_jugadores.h"
 #include "forms/TForm_sumas1.h"
@@ -21,6 +22,7 @@
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -605,7 +607,16 @@ void TForm_menu::Terminar1Click()
 void TForm_menu::Ayuda2Click()
 {
     QDir::setCurrent(game.startDirectory);
-    ThePlatform().OpenUrl(QUrl::fromLocalFile(QDir(game.startDirectory).filePath(QStringLiteral("ayuda/index.html"))));
+    const QString page = QDir(game.startDirectory).filePath(QStringLiteral("ayuda/index.html"));
+    if (QFileInfo(page).isFile() && ThePlatform().OpenUrl(QUrl::fromLocalFile(page)))
+        return;
+    // No program opens web pages (or the page is gone): show it ourselves.
+    if (!Form_ayuda)
+        Form_ayuda = new TForm_ayuda(this);
+    Form_ayuda->ShowPage(page);
+    Form_ayuda->show();
+    Form_ayuda->raise();
+    Form_ayuda->activateWindow();
 }
 
 void TForm_menu::Autor1Click()

@@ -13,6 +13,7 @@ class QLabel;
 class QMenu;
 class QTimer;
 class TColor95Button;
+class TForm_ayuda;
 class TGIFImage;
 
 // The main window: big buttons, menus, the player panel and the clock.
@@ -94,6 +95,8 @@ public:
     QAction* Controlderesultados1 = nullptr;
     QAction* Ayuda2 = nullptr;
     QAction* Autor1 = nullptr;
+    // The game's own help window, made the first time no browser shows the help.
+    TForm_ayuda* Form_ayuda = nullptr;
 
     // Handlers, by their design names.
     void FormCreate();

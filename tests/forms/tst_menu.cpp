@@ -4,6 +4,7 @@
 #include "app/Services.h"
 #include "app/Windows.h"
 #include "forms/TForm_aviso_error.h"
+#include "forms/TForm_ayuda.h"
 #include "forms/TForm_menu.h"
 #include "tests/support/TestGame.h"
 #include "widgets/TColor95Button.h"
@@ -17,6 +18,8 @@
 #include <QLabel>
 #include <QStatusTipEvent>
 #include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QUrl>
 #include <QTest>
 #include <QTimer>
 
@@ -440,10 +443,39 @@ private slots:
         }
     }
 
-    void helpOpensOurPages()
+    void helpIsAlwaysShown_data()
     {
+        QTest::addColumn<bool>("pageThere");
+        QTest::addColumn<bool>("browser");
+        QTest::addColumn<bool>("askedBrowser");
+        QTest::addColumn<bool>("ownViewer");
+        QTest::newRow("a browser shows it") << true << true << true << false;
+        QTest::newRow("no program for web pages") << true << false << true << true;
+        QTest::newRow("the page was deleted") << false << true << false << true;
+    }
+    void helpIsAlwaysShown()
+    {
+        QFETCH(bool, pageThere);
+        QFETCH(bool, browser);
+        QFETCH(bool, askedBrowser);
+        QFETCH(bool, ownViewer);
+        QTemporaryDir dir;
+        game.startDirectory = dir.path();
+        const QString page = dir.filePath(QStringLiteral("ayuda/index.html"));
+        if (pageThere) {
+            QDir(dir.path()).mkdir(QStringLiteral("ayuda"));
+            WriteFile(page, "<html><body><h1>Ayuda de prueba</h1></body></html>");
+        }
+        Fake().openUrlOpens = browser;
         Form_menu->Ayuda2->trigger();
-        QVERIFY(Fake().calls.constLast().endsWith(QLatin1String("/ayuda/index.html")));
+        QCOMPARE(Fake().calls.contains(QStringLiteral("url:") + QUrl::fromLocalFile(page).toString()), askedBrowser);
+        QCOMPARE(Form_menu->Form_ayuda != nullptr && Form_menu->Form_ayuda->isVisible(), ownViewer);
+        if (ownViewer) {
+            const QString shown = Form_menu->Form_ayuda->TextBrowser_ayuda->toPlainText();
+            QVERIFY2(shown.contains(pageThere ? QStringLiteral("Ayuda de prueba") : QStringLiteral("No se encuentra la ayuda")),
+                     qPrintable(shown));
+            QVERIFY(!Form_menu->Form_ayuda->isModal());
+        }
     }
 };
 

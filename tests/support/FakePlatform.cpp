@@ -111,7 +111,7 @@ void FakePlatform::Alert(QWidget*) { calls << QStringLiteral("alert"); }
 bool FakePlatform::OpenUrl(const QUrl& url)
 {
     calls << QStringLiteral("url:") + url.toString();
-    return true;
+    return openUrlOpens;
 }
 
 void FakePlatform::Flush(QWidget*) {}

@@ -24,6 +24,7 @@ public:
     std::deque<QString> openFileNames; // for OpenFileName; empty = cancelled
     std::deque<QString> saveFileNames; // for SaveFileName; empty = cancelled
     bool printDialogAccepts = true;
+    bool openUrlOpens = true;  // false: no program takes the file
     TuneOpen tuneOpenResult = TuneOpen::Opened;
     QDate today{2026, 12, 7};
     QSize screen{1280, 1024};
