@@ -156,10 +156,10 @@ void TestDesktop::keysAfterTheWrongAnswerNoticeGoToTheAnswerBox()
     QTRY_COMPARE(Form_sumas1->KindMisses(), misses + 1);
     QVERIFY(seguir.Done());
 
-    // Straight on with the keyboard: no click to bring the window back.
+    // Straight on with the keyboard: no click brings the window back.
+    QTRY_VERIFY(Form_sumas1->isActiveWindow());
     Keys({Digit(right), QStringLiteral("alt+c")});
     QTRY_COMPARE(Form_sumas1->KindHits(), hits + 1);
-    QTRY_VERIFY(Form_sumas1->isActiveWindow());
 }
 
 void TestDesktop::keysAfterTheCelebrationGoToTheAnswerBox()
@@ -178,6 +178,7 @@ void TestDesktop::keysAfterTheCelebrationGoToTheAnswerBox()
                              30000);
     QCOMPARE(Form_sumas1->KindHits(), hits + 1);
 
+    QTRY_VERIFY(Form_sumas1->isActiveWindow());
     Keys({Digit(Answer()), QStringLiteral("alt+c")});
     QTRY_COMPARE(Form_sumas1->KindHits(), hits + 2);
 }
