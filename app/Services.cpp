@@ -8,6 +8,7 @@
 #include "app/Platform.h"
 #include "app/Windows.h"
 #include "forms/TForm_Acierto.h"
+#include "forms/TForm_Resultados.h"
 #include "forms/TForm_cmental1.h"
 #include "forms/TForm_menu.h"
 #include "forms/TForm_sumas1.h"
@@ -216,6 +217,8 @@ void ResetResults()
     game.currentPlayer = 0;
     game.resultsSaved = true;
     game.resultsFileKnown = false;
+    if (Form_Resultados)
+        Form_Resultados->Label_archivo->clear();
 }
 
 void ResetPoints()

@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Cifrolo developers
+#include "files/AtomicFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+// A device or a pipe cannot be replaced by a rename (and must not be):
+// it is written straight through.
+AtomicResult WriteThrough(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly))
+        return AtomicResult::CannotCreate;
+    if (f.write(bytes) != bytes.size() || !f.flush())
+        return AtomicResult::CannotWrite;
+    f.close();
+    return f.error() == QFileDevice::NoError ? AtomicResult::Ok : AtomicResult::CannotWrite;
+}
+
+}  // namespace
+
+AtomicResult WriteAtomically(const QString& path, const QByteArray& bytes)
+{
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile() && !info.isDir())
+        return WriteThrough(path, bytes);
+    QSaveFile f(path);
+    f.setDirectWriteFallback(false);
+    if (!f.open(QIODevice::WriteOnly))
+        return AtomicResult::CannotCreate;
+    if (f.write(bytes) != bytes.size()) {
+        f.cancelWriting();
+        f.commit();
+        return AtomicResult::CannotWrite;
+    }
+    return f.commit() ? AtomicResult::Ok : AtomicResult::CannotWrite;
+}
+
+AtomicResult AppendAtomically(const QString& path, const QByteArray& tail, qint64 keep)
+{
+    QByteArray bytes;
+    if (QFileInfo::exists(path)) {
+        QFile old(path);
+        if (!old.open(QIODevice::ReadOnly))
+            return AtomicResult::CannotRead;
+        bytes = keep < 0 ? old.readAll() : old.read(keep);
+        if (old.error() != QFileDevice::NoError || (keep >= 0 && bytes.size() != keep))
+            return AtomicResult::CannotRead;
+    }
+    bytes.append(tail);
+    return WriteAtomically(path, bytes);
+}
