@@ -13,9 +13,9 @@ namespace {
 AtomicResult WriteThrough(const QString& path, const QByteArray& bytes)
 {
     QFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return AtomicResult::CannotCreate;
-    if (f.write(bytes) != bytes.size() || !f.flush())
+    if (f.write(bytes) != bytes.size())
         return AtomicResult::CannotWrite;
     f.close();
     return f.error() == QFileDevice::NoError ? AtomicResult::Ok : AtomicResult::CannotWrite;
@@ -30,9 +30,11 @@ AtomicResult WriteAtomically(const QString& path, const QByteArray& bytes)
         return WriteThrough(path, bytes);
     QSaveFile f(path);
     f.setDirectWriteFallback(false);
-    if (!f.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a short write (disk full, size limit) shows in the
+    // count: a buffered flush would take part of the bytes for all of them.
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return AtomicResult::CannotCreate;
-    if (f.write(bytes) != bytes.size()) {
+    if (f.write(bytes) != bytes.size() || f.size() != bytes.size()) {
         f.cancelWriting();
         f.commit();
         return AtomicResult::CannotWrite;
