@@ -139,6 +139,8 @@ TForm_Resultados::TForm_Resultados(QWidget* parent)
     QFont bold = DesignFont(QStringLiteral("MS Sans Serif"), 13, true);
     setFont(plain);
     setFixedSize(578, 338);
+    // The printout's gaps are in device units, sized for a 300 dpi page.
+    printer_->setResolution(300);
 
     Caption(this, QStringLiteral("Jugador/es:"), 10, 24, 72, plain);
     ComboBox_nombres = new QComboBox(this);
@@ -464,7 +466,7 @@ int TForm_Resultados::SaveDialogLoop(bool append)
         if (path.isEmpty())
             return 0;
         // The default extension, when the user typed none.
-        if (QFileInfo(path).suffix().isEmpty() && !QFileInfo(path).isFile())
+        if (QFileInfo(path).suffix().isEmpty() && !QFileInfo::exists(path))
             path += QStringLiteral(".rsr");
         game.resultsPath = path;
         if ((append ? AppendToFile() : WriteWholeFile(path)) == 1)
