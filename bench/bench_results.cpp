@@ -38,7 +38,7 @@ void Measure(const char* what, int rounds, const std::function<bool()>& op)
                 us[us.size() * 99 / 100], us.back());
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -63,12 +63,9 @@ int main(int argc, char** argv)
     Measure("write whole (temporary + rename)", rounds, [&] {
         return ResultsFile::WriteWhole(path, today, players.data(), 50) == ResultsFile::Save::Ok;
     });
-    Measure("read 50 players", rounds, [&] {
-        return ResultsFile::Read(path).records.size() == 50;
-    });
-    Measure("encode 50 records in memory", rounds, [&] {
-        return ResultsFile::FileBytes(today, players.data(), 50).size() == 72 * 51;
-    });
+    Measure("read 50 players", rounds, [&] { return ResultsFile::Read(path).records.size() == 50; });
+    Measure("encode 50 records in memory", rounds,
+            [&] { return ResultsFile::FileBytes(today, players.data(), 50).size() == 72 * 51; });
     Measure("write 25, then append 25", rounds, [&] {
         if (ResultsFile::WriteWhole(appended, today, players.data(), 25) != ResultsFile::Save::Ok)
             return false;

@@ -21,7 +21,7 @@ AtomicResult WriteThrough(const QString& path, const QByteArray& bytes)
     return f.error() == QFileDevice::NoError ? AtomicResult::Ok : AtomicResult::CannotWrite;
 }
 
-}  // namespace
+} // namespace
 
 AtomicResult WriteAtomically(const QString& path, const QByteArray& bytes)
 {

@@ -11,9 +11,9 @@
 // the old file as it was.
 enum class AtomicResult {
     Ok,
-    CannotCreate,  // the temporary file (or the target) could not be created
-    CannotWrite,   // writing, flushing or the final rename failed
-    CannotRead,    // appending: the old contents could not be read
+    CannotCreate, // the temporary file (or the target) could not be created
+    CannotWrite,  // writing, flushing or the final rename failed
+    CannotRead,   // appending: the old contents could not be read
 };
 
 AtomicResult WriteAtomically(const QString& path, const QByteArray& bytes);

@@ -19,7 +19,7 @@ Table BuildTable(const char* to, const char* from)
         table[size_t(b)] = b < 0x80 ? (unsigned char)b : (unsigned char)'?';
     iconv_t cd = iconv_open(to, from);
     if (cd == iconv_t(-1))
-        return table;  // without iconv only ASCII survives, which is still safe
+        return table; // without iconv only ASCII survives, which is still safe
     for (int b = 1; b < 256; ++b) {
         char in = char(b);
         char out[8] = {};
@@ -54,7 +54,7 @@ void Convert(const Table& table, char* text, std::size_t size)
         text[i] = char(table[(unsigned char)text[i]]);
 }
 
-}  // namespace
+} // namespace
 
 void AnsiToOem(char* text, std::size_t size) { Convert(AnsiToOemTable(), text, size); }
 void OemToAnsi(char* text, std::size_t size) { Convert(OemToAnsiTable(), text, size); }

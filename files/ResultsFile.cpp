@@ -13,7 +13,7 @@ namespace ResultsFile {
 
 namespace {
 constexpr int kSize = PlayerRecord::kSize;
-}  // namespace
+} // namespace
 
 PlayerRecord Header(const QDate& date)
 {
@@ -130,7 +130,7 @@ QByteArray FileBytes(const QDate& headerDate, const PlayerRecord* players, int c
 {
     QByteArray bytes;
     bytes.reserve(kSize * (count + 1));
-    const auto header = Header(headerDate).ToBytes();  // the signature is ASCII: not converted
+    const auto header = Header(headerDate).ToBytes(); // the signature is ASCII: not converted
     bytes.append(header.data(), kSize);
     for (int i = 0; i < count; ++i) {
         const auto record = Encode(players[i]);
@@ -150,7 +150,7 @@ Save FromAtomic(AtomicResult r)
     }
     return Save::CannotWrite;
 }
-}  // namespace
+} // namespace
 
 Save WriteWhole(const QString& path, const QDate& headerDate, const PlayerRecord* players, int count)
 {
@@ -182,4 +182,4 @@ Save Append(const QString& path, const QDate& headerDate, const PlayerRecord* pl
     return FromAtomic(AppendAtomically(path, tail, kSize * (existing + 1)));
 }
 
-}  // namespace ResultsFile
+} // namespace ResultsFile

@@ -72,11 +72,11 @@ QByteArray FileBytes(const QDate& headerDate, const PlayerRecord* players, int c
 
 enum class Save {
     Ok,
-    CannotCreate,  // the file could not be created
-    CannotWrite,   // writing or the final replacement failed
-    NotResults,    // appending: the file is not a results file
-    CannotCheck,   // appending: the file could not be read
-    TooLong,       // appending: more than kMaxRecords records in all
+    CannotCreate, // the file could not be created
+    CannotWrite,  // writing or the final replacement failed
+    NotResults,   // appending: the file is not a results file
+    CannotCheck,  // appending: the file could not be read
+    TooLong,      // appending: more than kMaxRecords records in all
 };
 
 // The whole file, replaced atomically.
@@ -87,4 +87,4 @@ Save WriteWhole(const QString& path, const QDate& headerDate, const PlayerRecord
 // is dropped so that the new records stay aligned.
 Save Append(const QString& path, const QDate& headerDate, const PlayerRecord* players, int count);
 
-}  // namespace ResultsFile
+} // namespace ResultsFile

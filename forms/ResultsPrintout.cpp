@@ -15,7 +15,7 @@ const char* const kMonths[13] = {"   ", "Ene", "Feb", "Mar", "Abr", "May", "Jun"
 
 QString Count(qint64 v) { return QStringLiteral("%1").arg(v, 5); }
 
-}  // namespace
+} // namespace
 
 ResultsPrintout::ResultsPrintout(QPainter& painter, int width, int height)
     : painter_(painter), width_(width), height_(height),
@@ -89,8 +89,8 @@ int ResultsPrintout::Heading(const QString& sourceLine)
 
     painter_.setPen(Qt::black);
     Text(kMargin, y, QStringLiteral(" Número, fecha y nombre:"), false);
-    const QString headings[6] = {QStringLiteral("Sumas:"),  QStringLiteral("S.llevadas:"),
-                                 QStringLiteral("Restas:"), QStringLiteral("R.llevadas:"),
+    const QString headings[6] = {QStringLiteral("Sumas:"),    QStringLiteral("S.llevadas:"),
+                                 QStringLiteral("Restas:"),   QStringLiteral("R.llevadas:"),
                                  QStringLiteral("C.Mental:"), QStringLiteral("TOTAL:")};
     for (int i = 0; i < 6; ++i)
         Text(ColumnA(i) - (i == 1 || i == 3 ? 20 : 0), y, headings[i], false);

@@ -72,12 +72,9 @@ protected:
         switch (event->type()) {
         case QEvent::KeyPress:
         case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonDblClick:
-            pending_ = true;
-            return true;
+        case QEvent::MouseButtonDblClick: pending_ = true; return true;
         case QEvent::KeyRelease:
-        case QEvent::MouseButtonRelease:
-            return true;
+        case QEvent::MouseButtonRelease: return true;
         default: return false;
         }
     }
@@ -127,7 +124,7 @@ QAction* Entry(QMenu* menu, const char* name, const QString& text)
     return a;
 }
 
-}  // namespace
+} // namespace
 
 TForm_Resultados::TForm_Resultados(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
@@ -168,7 +165,8 @@ TForm_Resultados::TForm_Resultados(QWidget* parent)
 
     Label_archivo = MakeLabel(this, "Label_archivo", QString(), 10, 52, 450, 18, plain, Qt::darkBlue,
                               Qt::AlignLeft | Qt::AlignVCenter);
-    SetHint(Label_archivo, QStringLiteral("Nombre de archivo, si los resultados han sido leídos o guardados"));
+    SetHint(Label_archivo,
+            QStringLiteral("Nombre de archivo, si los resultados han sido leídos o guardados"));
     Label_archivo->hide();
 
     Caption(this, QStringLiteral("                Opciones de juego"), 10, 80, 200, bold);
@@ -209,14 +207,16 @@ TForm_Resultados::TForm_Resultados(QWidget* parent)
 
     PopupMenu_guardar = new QMenu(this);
     PopupMenu_guardar->setObjectName(QStringLiteral("PopupMenu_guardar"));
-    Guardar1 = Entry(PopupMenu_guardar, "Guardar1", QStringLiteral("&Guardar (en último archivo leído o guardado)"));
+    Guardar1 =
+        Entry(PopupMenu_guardar, "Guardar1", QStringLiteral("&Guardar (en último archivo leído o guardado)"));
     PopupMenu_guardar->addSeparator();
     Aadiralarchivo1 = Entry(PopupMenu_guardar, "Aadiralarchivo1", QStringLiteral("&Añadir a un archivo..."));
-    Guardarcomo1 = Entry(PopupMenu_guardar, "Guardarcomo1", QStringLiteral("Guar&dar como... (en archivo nuevo)"));
+    Guardarcomo1 =
+        Entry(PopupMenu_guardar, "Guardarcomo1", QStringLiteral("Guar&dar como... (en archivo nuevo)"));
     PopupMenu_imprimir = new QMenu(this);
     PopupMenu_imprimir->setObjectName(QStringLiteral("PopupMenu_imprimir"));
-    Imprimirresultadosactuales1 =
-        Entry(PopupMenu_imprimir, "Imprimirresultadosactuales1", QStringLiteral("Imprimir resultados actuales"));
+    Imprimirresultadosactuales1 = Entry(PopupMenu_imprimir, "Imprimirresultadosactuales1",
+                                        QStringLiteral("Imprimir resultados actuales"));
     PopupMenu_imprimir->addSeparator();
     Imprimirresultadosdeunarchivo1 = Entry(PopupMenu_imprimir, "Imprimirresultadosdeunarchivo1",
                                            QStringLiteral("Imprimir resultados de un archivo..."));
@@ -230,13 +230,18 @@ TForm_Resultados::TForm_Resultados(QWidget* parent)
     setTabOrder(Color95Button_imprimir, Color95Button_acero);
     setTabOrder(Color95Button_acero, Color95Button_cerrar);
 
-    connect(ComboBox_nombres, &QComboBox::currentIndexChanged, this, &TForm_Resultados::ComboBox_nombresClick);
-    connect(Color95Button_abrir, &QAbstractButton::clicked, this, &TForm_Resultados::Color95Button_abrirClick);
-    connect(Color95Button_guardar, &QAbstractButton::clicked, this, &TForm_Resultados::Color95Button_guardarClick);
+    connect(ComboBox_nombres, &QComboBox::currentIndexChanged, this,
+            &TForm_Resultados::ComboBox_nombresClick);
+    connect(Color95Button_abrir, &QAbstractButton::clicked, this,
+            &TForm_Resultados::Color95Button_abrirClick);
+    connect(Color95Button_guardar, &QAbstractButton::clicked, this,
+            &TForm_Resultados::Color95Button_guardarClick);
     connect(Color95Button_imprimir, &QAbstractButton::clicked, this,
             &TForm_Resultados::Color95Button_imprimirClick);
-    connect(Color95Button_acero, &QAbstractButton::clicked, this, &TForm_Resultados::Color95Button_aceroClick);
-    connect(Color95Button_cerrar, &QAbstractButton::clicked, this, &TForm_Resultados::Color95Button_cerrarClick);
+    connect(Color95Button_acero, &QAbstractButton::clicked, this,
+            &TForm_Resultados::Color95Button_aceroClick);
+    connect(Color95Button_cerrar, &QAbstractButton::clicked, this,
+            &TForm_Resultados::Color95Button_cerrarClick);
     connect(Guardar1, &QAction::triggered, this, &TForm_Resultados::Guardar1Click);
     connect(Aadiralarchivo1, &QAction::triggered, this, &TForm_Resultados::Aadiralarchivo1Click);
     connect(Guardarcomo1, &QAction::triggered, this, &TForm_Resultados::Guardarcomo1Click);
@@ -364,7 +369,7 @@ void TForm_Resultados::MakeResultsPattern()
     if (cut > 0)
         dir = dir.left(cut);
     else if (cut == 0)
-        dir = QString();  // the parent of a folder at the root is the root
+        dir = QString(); // the parent of a folder at the root is the root
     const QString folder = dir + QStringLiteral("/resultad");
     QDir().mkpath(folder);
     game.resultsPath = folder + QStringLiteral("/*.rsr");
@@ -574,9 +579,10 @@ void TForm_Resultados::PrintRecords(const QString& fileName, const std::function
             printout.askStop = [&watcher] {
                 watcher.SetWatching(false);
                 SetBusyCursor(true);
-                const bool stop = ThePlatform().Ask(QStringLiteral("\n¿ Detener la impresión de Resultados ?\n"),
-                                                    Platform::Icon::Question,
-                                                    Platform::Buttons::YesNoDefaultNo) == Platform::Answer::Yes;
+                const bool stop =
+                    ThePlatform().Ask(QStringLiteral("\n¿ Detener la impresión de Resultados ?\n"),
+                                      Platform::Icon::Question,
+                                      Platform::Buttons::YesNoDefaultNo) == Platform::Answer::Yes;
                 SetBusyCursor(false);
                 watcher.SetWatching(true);
                 return stop;

@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const ResultsFile::Contents read = ResultsFile::Read(&buffer);
     if (read.check != ResultsFile::Check::Ok) {
         if (!read.records.empty())
-            std::abort();  // a refused file never yields a partial table
+            std::abort(); // a refused file never yields a partial table
         return 0;
     }
     if (read.records.size() > size_t(ResultsFile::kMaxRecords) || (size - 72) / 72 < read.records.size())
@@ -26,7 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     for (const PlayerRecord& r : read.records)
         (void)r.Name();
 
-    QByteArray again = ResultsFile::FileBytes(QDate(2026, 12, 7), read.records.data(), int(read.records.size()));
+    QByteArray again =
+        ResultsFile::FileBytes(QDate(2026, 12, 7), read.records.data(), int(read.records.size()));
     QBuffer second(&again);
     second.open(QIODevice::ReadOnly);
     const ResultsFile::Contents back = ResultsFile::Read(&second);
@@ -36,7 +37,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         const PlayerRecord& a = read.records[i];
         const PlayerRecord& b = back.records[i];
         if (a.year != b.year || a.day != b.day || a.month != b.month ||
-            std::memcmp(a.hits, b.hits, sizeof a.hits) != 0 || std::memcmp(a.misses, b.misses, sizeof a.misses) != 0)
+            std::memcmp(a.hits, b.hits, sizeof a.hits) != 0 ||
+            std::memcmp(a.misses, b.misses, sizeof a.misses) != 0)
             std::abort();
     }
     return 0;

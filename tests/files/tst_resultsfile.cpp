@@ -24,9 +24,9 @@ QByteArray RawRecord(const QByteArray& oemName, int seed)
     QByteArray b(72, '\0');
     std::memcpy(b.data(), oemName.constData(), size_t(oemName.size()));
     for (int i = oemName.size() + 1; i < 26; ++i)
-        b[i] = char(0xC0 + i);  // leftovers of an old, longer name
+        b[i] = char(0xC0 + i); // leftovers of an old, longer name
     const int32_t year = 2001 + seed;
-    std::memcpy(b.data() + 26, &year, 4);  // little-endian machine
+    std::memcpy(b.data() + 26, &year, 4); // little-endian machine
     b[30] = char(1 + seed % 28);
     b[31] = char(1 + seed % 12);
     for (int s = 0; s < 10; ++s) {
@@ -84,7 +84,7 @@ std::vector<PlayerRecord> Players(const QStringList& names)
     return out;
 }
 
-}  // namespace
+} // namespace
 
 Q_DECLARE_METATYPE(ResultsFile::Check)
 Q_DECLARE_METATYPE(ResultsFile::Save)
@@ -99,9 +99,12 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("oem");
-        QTest::newRow("eñe and capital I acute") << QStringLiteral("Íñigo Muñoz") << QByteArray("\xD6\xA4igo Mu\xA4oz");
-        QTest::newRow("accents and diaeresis") << QStringLiteral("Ángel Güell Pérez") << QByteArray("\xB5ngel G\x81\x65ll P\x82rez");
-        QTest::newRow("cedilla, ordinals") << QStringLiteral("Çaç ªº ¿¡") << QByteArray("\x80\x61\x87 \xA6\xA7 \xA8\xAD");
+        QTest::newRow("eñe and capital I acute")
+            << QStringLiteral("Íñigo Muñoz") << QByteArray("\xD6\xA4igo Mu\xA4oz");
+        QTest::newRow("accents and diaeresis")
+            << QStringLiteral("Ángel Güell Pérez") << QByteArray("\xB5ngel G\x81\x65ll P\x82rez");
+        QTest::newRow("cedilla, ordinals")
+            << QStringLiteral("Çaç ªº ¿¡") << QByteArray("\x80\x61\x87 \xA6\xA7 \xA8\xAD");
         QTest::newRow("not in the OEM page") << QStringLiteral("€uro") << QByteArray("?uro");
     }
     void namesAreOemOnDiskAndAnsiInMemory()
@@ -132,8 +135,10 @@ private slots:
     void readingAndWritingKeepEveryByte()
     {
         QByteArray original = RawHeader();
-        original += RawRecord("Pe\xA4" "a", 1);  // "Peña"
-        original += RawRecord("\xB5lvaro", 2);   // "Álvaro"
+        original += RawRecord("Pe\xA4"
+                              "a",
+                              1);              // "Peña"
+        original += RawRecord("\xB5lvaro", 2); // "Álvaro"
         original += RawRecord("x", 3);
         const QString path = Path(QStringLiteral("ajeno.rsr"));
         Write(path, original);
@@ -167,8 +172,8 @@ private slots:
         QTest::newRow("sixty records") << FileOf(60) << C::Ok << 50;
         QTest::newRow("fifty records") << FileOf(50) << C::Ok << 50;
         QTest::newRow("foreign bytes") << QByteArray(500, char(0xAB)) << C::NotResults << 0;
-        QTest::newRow("a picture") << QByteArray("BM\x36\x00\x00\x00", 6) + QByteArray(200, '\0') << C::NotResults
-                                   << 0;
+        QTest::newRow("a picture") << QByteArray("BM\x36\x00\x00\x00", 6) + QByteArray(200, '\0')
+                                   << C::NotResults << 0;
     }
     void filesOfEveryShape()
     {
@@ -191,14 +196,15 @@ private slots:
 
     void missingOrUnreadableFilesCannotBeRead()
     {
-        QCOMPARE(ResultsFile::Read(Path(QStringLiteral("no-existe.rsr"))).check, ResultsFile::Check::CannotRead);
+        QCOMPARE(ResultsFile::Read(Path(QStringLiteral("no-existe.rsr"))).check,
+                 ResultsFile::Check::CannotRead);
         QCOMPARE(ResultsFile::Read(dir_.path()).check, ResultsFile::Check::CannotRead);
     }
 
     void hostileNamesStayBounded()
     {
         QByteArray f = RawHeader();
-        f += QByteArray(72, char(0xDB));  // a name of block characters with no zero at all
+        f += QByteArray(72, char(0xDB)); // a name of block characters with no zero at all
         const QString path = Path(QStringLiteral("hostil.rsr"));
         Write(path, f);
         const auto read = ResultsFile::Read(path);
@@ -294,7 +300,9 @@ private slots:
 
         QCOMPARE(result, ResultsFile::Save::CannotWrite);
         QCOMPARE(ReadAll(path), old);
-        QCOMPARE(QDir(dir_.path()).entryList({QStringLiteral("viejo.rsr*")}, QDir::Files | QDir::Hidden).size(), 1);
+        QCOMPARE(
+            QDir(dir_.path()).entryList({QStringLiteral("viejo.rsr*")}, QDir::Files | QDir::Hidden).size(),
+            1);
     }
 
     void savesThatCannotHappenSaySo_data()
@@ -304,16 +312,19 @@ private slots:
         QTest::addColumn<ResultsFile::Save>("append");
         QTest::newRow("full disk") << QStringLiteral("/dev/full") << ResultsFile::Save::CannotWrite
                                    << ResultsFile::Save::NotResults;
-        QTest::newRow("missing folder") << QStringLiteral("no/existe/x.rsr") << ResultsFile::Save::CannotCreate
-                                        << ResultsFile::Save::CannotCreate;
-        QTest::newRow("a folder") << QString() << ResultsFile::Save::CannotCreate << ResultsFile::Save::CannotCheck;
+        QTest::newRow("missing folder") << QStringLiteral("no/existe/x.rsr")
+                                        << ResultsFile::Save::CannotCreate << ResultsFile::Save::CannotCreate;
+        QTest::newRow("a folder") << QString() << ResultsFile::Save::CannotCreate
+                                  << ResultsFile::Save::CannotCheck;
     }
     void savesThatCannotHappenSaySo()
     {
         QFETCH(QString, path);
         QFETCH(ResultsFile::Save, whole);
         QFETCH(ResultsFile::Save, append);
-        const QString target = path.isEmpty() ? dir_.path() : path.startsWith(QLatin1Char('/')) ? path : Path(path);
+        const QString target = path.isEmpty()                      ? dir_.path()
+                               : path.startsWith(QLatin1Char('/')) ? path
+                                                                   : Path(path);
         const auto players = Players({QStringLiteral("Ana")});
         QCOMPARE(ResultsFile::WriteWhole(target, kDay, players.data(), 1), whole);
         QCOMPARE(ResultsFile::Append(target, kDay, players.data(), 1), append);

@@ -29,16 +29,18 @@ namespace {
 const QString kNotResults =
     QStringLiteral("ask:E R R O R\n\nEl fichero no es de Resultados\no no pertenece a esta serie.");
 const QString kCannotRead = QStringLiteral("ask:E R R O R\n\nProblemas al abrir o leer archivo.");
-const QString kTooLong = QStringLiteral(
-    "ask:ATENCION\n\nEl fichero de Resultados ya es muy largo.\nDebe guardar en otro archivo, con otro nombre.");
+const QString kTooLong = QStringLiteral("ask:ATENCION\n\nEl fichero de Resultados ya es muy largo.\nDebe "
+                                        "guardar en otro archivo, con otro nombre.");
 const QString kCannotCreateNew =
     QStringLiteral("ask:E R R O R\n\nEl fichero no existe.\nProblemas para crear archivo nuevo.");
-const QString kCannotCreateOrWrite = QStringLiteral("ask:E R R O R\n\nProblemas para crear o grabar en archivo.");
+const QString kCannotCreateOrWrite =
+    QStringLiteral("ask:E R R O R\n\nProblemas para crear o grabar en archivo.");
 const QString kCannotSave =
     QStringLiteral("ask:Error.\n\nProblemas para guardar resultados.\n\nPrueba con otro archivo");
-const QString kNoLastFile = QStringLiteral(
-    "ask:Opción no disponible.\n\nNo se ha leído ningún archivo\no\nla última operación de lectura o grabación "
-    "de resultados\nno se completó o falló.\n\nUsa la opción 'Guardar como...'.");
+const QString kNoLastFile =
+    QStringLiteral("ask:Opción no disponible.\n\nNo se ha leído ningún archivo\no\nla última operación de "
+                   "lectura o grabación "
+                   "de resultados\nno se completó o falló.\n\nUsa la opción 'Guardar como...'.");
 
 // A results file made byte by byte, as another program would.
 QByteArray ResultsBytes(const QList<QByteArray>& oemNames, int seed = 1)
@@ -94,7 +96,7 @@ protected:
     }
 };
 
-}  // namespace
+} // namespace
 
 class TestResultados : public QObject {
     Q_OBJECT
@@ -118,10 +120,12 @@ private slots:
 
     void readingThroughTheMenuReplacesThePlayers()
     {
-        w_->MakeResultsPattern();  // creates the folder
+        w_->MakeResultsPattern(); // creates the folder
         QVERIFY(QFileInfo(resultad_).isDir());
         QCOMPARE(game.resultsPath, resultad_ + QStringLiteral("/*.rsr"));
-        WriteFile(File(QStringLiteral("tres.rsr")), ResultsBytes({"Pe\xA4" "a", "\xB5lvaro", "Ra\xA3l"}));
+        WriteFile(File(QStringLiteral("tres.rsr")), ResultsBytes({"Pe\xA4"
+                                                                  "a",
+                                                                  "\xB5lvaro", "Ra\xA3l"}));
         game.pointsTable[1].points = 40;
         Fake().openFileNames.push_back(File(QStringLiteral("tres.rsr")));
         Form_menu->Leerjugadoresdearchivo1->trigger();
@@ -133,7 +137,7 @@ private slots:
         QCOMPARE(game.players[1].Name(), QStringLiteral("Álvaro"));
         QCOMPARE(game.pointsTable[3].Name(), QStringLiteral("Raúl"));
         QCOMPARE(game.pointsTable[1].points, 0);
-        QCOMPARE(game.players[2].hits[3], 3 * 4);  // subtraction slots come in as stored
+        QCOMPARE(game.players[2].hits[3], 3 * 4); // subtraction slots come in as stored
         QCOMPARE(w_->Label_archivo->text(), QStringLiteral("Del archivo : 'tres.rsr'"));
         QVERIFY(!w_->Label_archivo->isHidden());
         QVERIFY(game.resultsSaved);
@@ -197,10 +201,11 @@ private slots:
         game.resultsSaved = false;
         Fake().answers.push_back(Platform::Answer::Yes);
         Form_menu->Leerjugadoresdearchivo1->trigger();
-        QCOMPARE(Fake().CallsStartingWith(QStringLiteral("ask:")),
-                 QStringList{QStringLiteral("ask:¡¡ Atención !!\n\nEsta opción borra los valores de resultados "
-                                            "actuales, que no han sido guardados en disco.\n\n¿Desea volver para "
-                                            "guardarlos antes de abrir otro?")});
+        QCOMPARE(
+            Fake().CallsStartingWith(QStringLiteral("ask:")),
+            QStringList{QStringLiteral("ask:¡¡ Atención !!\n\nEsta opción borra los valores de resultados "
+                                       "actuales, que no han sido guardados en disco.\n\n¿Desea volver para "
+                                       "guardarlos antes de abrir otro?")});
         QCOMPARE(Fake().askedButtons, QList<Platform::Buttons>{Platform::Buttons::YesNoKeep});
         QVERIFY(Fake().CallsStartingWith(QStringLiteral("open-dialog:")).isEmpty());
         QVERIFY(!game.resultsSaved);
@@ -224,9 +229,9 @@ private slots:
             QCOMPARE(w_->Edit_agno->text(), QStringLiteral("2025"));
             QCOMPARE(w_->Label_aci_restas_con->text(), QStringLiteral("4"));
             QCOMPARE(w_->Label_fal_restas_sin->text(), QStringLiteral("9"));
-            QCOMPARE(w_->Label_aci_total->text(), QStringLiteral("2147483657"));  // no overflow
+            QCOMPARE(w_->Label_aci_total->text(), QStringLiteral("2147483657")); // no overflow
             QCOMPARE(w_->Label_fal_total->text(), QStringLiteral("9"));
-            QTest::keyClick(w_, Qt::Key_C, Qt::AltModifier);  // "&Cerrar"
+            QTest::keyClick(w_, Qt::Key_C, Qt::AltModifier); // "&Cerrar"
         });
         Form_menu->Controlderesultados1->trigger();
         QVERIFY(!w_->isVisible());
@@ -263,7 +268,7 @@ private slots:
         SetPlayers({QStringLiteral("Begoña"), QStringLiteral("Íker")});
         game.players[0].hits[1] = 5;
         game.resultsSaved = false;
-        Fake().saveFileNames.push_back(resultad_ + QStringLiteral("/clase"));  // no extension typed
+        Fake().saveFileNames.push_back(resultad_ + QStringLiteral("/clase")); // no extension typed
         w_->Guardarcomo1->trigger();
         const QString path = File(QStringLiteral("clase.rsr"));
         QCOMPARE(game.lastResultsFile, path);
@@ -271,8 +276,10 @@ private slots:
         QVERIFY(game.resultsSaved && game.resultsFileKnown);
         const QByteArray bytes = ReadAll(path);
         QCOMPARE(bytes.size(), 72 * 3);
-        QCOMPARE(bytes.mid(72, 7), QByteArray("Bego\xA4" "a\0", 7));
-        QCOMPARE(int(bytes[30]), 7);   // the header carries the start date
+        QCOMPARE(bytes.mid(72, 7), QByteArray("Bego\xA4"
+                                              "a\0",
+                                              7));
+        QCOMPARE(int(bytes[30]), 7); // the header carries the start date
         QCOMPARE(int(bytes[31]), 12);
 
         // "Guardar" then writes to the same file without a dialog.
@@ -316,7 +323,7 @@ private slots:
             QCOMPARE(int(r.month), month + 1);
         }
         QCOMPARE(w_->Label_archivo->text(), QStringLiteral("Jugadores del archivo: 'anadido.rsr'"));
-        QVERIFY(game.lastResultsFile.isEmpty());  // appending does not change it
+        QVERIFY(game.lastResultsFile.isEmpty()); // appending does not change it
         if (month == 2)
             QVERIFY(ResultsPrintout::RecordLine(1, read.records[0]).contains(QStringLiteral("/Mar/")));
     }
@@ -327,18 +334,23 @@ private slots:
     {
         QTest::addColumn<QString>("operation");
         QTest::addColumn<QString>("target");
-        QTest::addColumn<int>("recordsInFile");  // -1: foreign bytes, -2: no file
+        QTest::addColumn<int>("recordsInFile"); // -1: foreign bytes, -2: no file
         QTest::addColumn<QString>("message");
         QTest::addColumn<bool>("beep");
         QTest::addColumn<int>("dialogs");
         QTest::newRow("save without a file") << "guardar" << QString() << -2 << kNoLastFile << true << 0;
-        QTest::newRow("save to a lost folder") << "guardar" << "perdida/x.rsr" << -2 << kCannotCreateOrWrite << true
-                                               << 0;
-        QTest::newRow("save as, lost folder") << "como" << "perdida/x.rsr" << -2 << kCannotCreateOrWrite << true << 2;
-        QTest::newRow("save as, full disk") << "como" << "/dev/full" << -2 << kCannotSave << false << 2;
-        QTest::newRow("append, foreign file") << "anadir" << "ajeno.rsr" << -1 << kNotResults << true << 2;
-        QTest::newRow("append, 48 + 3") << "anadir" << "largo.rsr" << 48 << kTooLong << true << 2;
-        QTest::newRow("append, lost folder") << "anadir" << "perdida/x.rsr" << -2 << kCannotCreateNew << true << 2;
+        QTest::newRow("save to a lost folder") << "guardar"
+                                               << "perdida/x.rsr" << -2 << kCannotCreateOrWrite << true << 0;
+        QTest::newRow("save as, lost folder") << "como"
+                                              << "perdida/x.rsr" << -2 << kCannotCreateOrWrite << true << 2;
+        QTest::newRow("save as, full disk") << "como"
+                                            << "/dev/full" << -2 << kCannotSave << false << 2;
+        QTest::newRow("append, foreign file") << "anadir"
+                                              << "ajeno.rsr" << -1 << kNotResults << true << 2;
+        QTest::newRow("append, 48 + 3") << "anadir"
+                                        << "largo.rsr" << 48 << kTooLong << true << 2;
+        QTest::newRow("append, lost folder") << "anadir"
+                                             << "perdida/x.rsr" << -2 << kCannotCreateNew << true << 2;
     }
     void failuresSayWhatWentWrong()
     {
@@ -405,16 +417,17 @@ private slots:
         std::vector<PlayerRecord> records(30);
         for (int i = 0; i < 30; ++i) {
             records[size_t(i)].SetName(QStringLiteral("Niño %1").arg(i + 1));
-            records[size_t(i)].month = uint8_t(i == 0 ? 13 : i % 13);  // 13 comes from a hostile file
+            records[size_t(i)].month = uint8_t(i == 0 ? 13 : i % 13); // 13 comes from a hostile file
             records[size_t(i)].hits[4] = i;
         }
         size_t next = 0;
-        QVERIFY(printout.Print(ResultsPrintout::SourceLine(QStringLiteral("clase.rsr")), [&](PlayerRecord& r) {
-            if (next >= records.size())
-                return false;
-            r = records[next++];
-            return true;
-        }));
+        QVERIFY(
+            printout.Print(ResultsPrintout::SourceLine(QStringLiteral("clase.rsr")), [&](PlayerRecord& r) {
+                if (next >= records.size())
+                    return false;
+                r = records[next++];
+                return true;
+            }));
         painter.end();
         QVERIFY(pages > 2);
         int lastNumber = 0;
@@ -434,7 +447,8 @@ private slots:
         for (int p = 1; p <= pages; ++p)
             QCOMPARE(titlesPerPage[p], 1);
         QVERIFY(printout.texts.first().text != QString());
-        QCOMPARE(ResultsPrintout::RecordLine(1, records[0]), QStringLiteral("  1 (0/   /0) Niño 1                  "));
+        QCOMPARE(ResultsPrintout::RecordLine(1, records[0]),
+                 QStringLiteral("  1 (0/   /0) Niño 1                  "));
         QVERIFY(std::any_of(printout.texts.begin(), printout.texts.end(),
                             [](const auto& d) { return d.text == QLatin1String("Archivo: clase.rsr"); }));
     }
@@ -447,7 +461,7 @@ private slots:
         int asked = 0;
         bool aborted = false;
         printout.inputPending = [&] { return true; };
-        printout.askStop = [&] { return ++asked == 2; };  // No the first time, Yes the second
+        printout.askStop = [&] { return ++asked == 2; }; // No the first time, Yes the second
         printout.abortJob = [&] { aborted = true; };
         int n = 0;
         QVERIFY(!printout.Print(ResultsPrintout::SourceLine(QString()), [&](PlayerRecord& r) {
@@ -481,12 +495,12 @@ private slots:
         if (fromFile) {
             SetPlayers({QStringLiteral("Ana")});
             QList<QByteArray> oem;
-            for (int i = 0; i < 60; ++i)  // a file may hold more than fit in the table
+            for (int i = 0; i < 60; ++i) // a file may hold more than fit in the table
                 oem << "Nombre " + QByteArray::number(i);
             WriteFile(File(QStringLiteral("largo.rsr")), ResultsBytes(oem));
             Fake().openFileNames.push_back(File(QStringLiteral("largo.rsr")));
             w_->Imprimirresultadosdeunarchivo1->trigger();
-            QCOMPARE(game.playerCount, 1);  // the players in memory stay
+            QCOMPARE(game.playerCount, 1); // the players in memory stay
         } else {
             SetPlayers(names);
             w_->Imprimirresultadosactuales1->trigger();
@@ -494,7 +508,8 @@ private slots:
         QVERIFY(Fake().calls.contains(QStringLiteral("print-dialog")));
         const QByteArray bytes = ReadAll(pdf);
         QVERIFY(bytes.startsWith("%PDF"));
-        const qsizetype pages = QString::fromLatin1(bytes).count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]")));
+        const qsizetype pages =
+            QString::fromLatin1(bytes).count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]")));
         QVERIFY2(pages >= 2, qPrintable(QString::number(pages)));
         QCOMPARE(w_->Printer().pageLayout().orientation(), QPageLayout::Portrait);
         QVERIFY(!QApplication::overrideCursor());
@@ -516,7 +531,8 @@ private slots:
         w_->show();
         QTest::mouseClick(w_->Color95Button_guardar, Qt::LeftButton);
         QVERIFY(w_->PopupMenu_guardar->isVisible());
-        QVERIFY(w_->PopupMenu_guardar->geometry().right() <= w_->Color95Button_guardar->mapToGlobal(QPoint(0, 0)).x());
+        QVERIFY(w_->PopupMenu_guardar->geometry().right() <=
+                w_->Color95Button_guardar->mapToGlobal(QPoint(0, 0)).x());
         w_->PopupMenu_guardar->hide();
         QTest::mouseClick(w_->Color95Button_imprimir, Qt::LeftButton);
         QVERIFY(w_->PopupMenu_imprimir->isVisible());
