@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QAudioDevice>
 #include <QMediaDevices>
 #include <QMessageBox>
@@ -149,18 +150,30 @@ void QtPlatform::ShowMessage(const QString& text)
 
 void QtPlatform::Beep() { QApplication::beep(); }
 
+namespace {
+// A start of "folder/*.rsr" opens the folder; the filter does the rest.
+QString DialogStart(const QString& start)
+{
+    const QFileInfo info(start);
+    return info.fileName().contains(QLatin1Char('*')) ? info.path() : start;
+}
+}  // namespace
+
 QString QtPlatform::OpenFileName(QWidget* parent, const QString& title, const QString& start,
                                  const QString& filter)
 {
     GiveBackActivation back;
-    return QFileDialog::getOpenFileName(parent, title, start, filter);
+    return QFileDialog::getOpenFileName(parent, title, DialogStart(start), filter);
 }
 
 QString QtPlatform::SaveFileName(QWidget* parent, const QString& title, const QString& start,
                                  const QString& filter)
 {
     GiveBackActivation back;
-    return QFileDialog::getSaveFileName(parent, title, start, filter);
+    // No overwrite question: appending to an existing file is one of the
+    // reasons to pick it.
+    return QFileDialog::getSaveFileName(parent, title, DialogStart(start), filter, nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
 }
 
 bool QtPlatform::PrintDialog(QPrinter* printer, QWidget* parent)

@@ -9,6 +9,7 @@
 #include "app/Windows.h"
 #include "forms/TExerciseForm.h"
 #include "forms/TForm_Acierto.h"
+#include "forms/TForm_Resultados.h"
 #include "forms/TForm_menu.h"
 #include "logic/Scoring.h"
 #include "logic/Texts.h"
@@ -228,6 +229,8 @@ void ResetResults()
     game.currentPlayer = 0;
     game.resultsSaved = true;
     game.resultsFileKnown = false;
+    if (Form_Resultados)
+        Form_Resultados->Label_archivo->clear();
 }
 
 void ResetPoints()

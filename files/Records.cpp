@@ -101,7 +101,10 @@ PlayerRecord PlayerRecord::FromBytes(const char* bytes)
 {
     PlayerRecord r;
     std::memcpy(r.name, bytes, kNameBytes);
-    r.name[kNameBytes - 1] = '\0';
+    // Bytes after the terminator are kept as read; a name with no terminator
+    // at all is cut at the field's last byte.
+    if (!std::memchr(r.name, '\0', kNameBytes))
+        r.name[kNameBytes - 1] = '\0';
     r.year = GetInt32(bytes + 26);
     r.day = uint8_t(bytes[30]);
     r.month = uint8_t(bytes[31]);

@@ -25,7 +25,8 @@ struct PlayerRecord {
     void SetName(const QString& text);
 
     std::array<char, kSize> ToBytes() const;
-    // Reads exactly kSize bytes; the name is always left zero-terminated.
+    // Reads exactly kSize bytes; the name is always left zero-terminated and
+    // the bytes after its terminator are kept.
     static PlayerRecord FromBytes(const char* bytes);
 };
 

@@ -8,6 +8,7 @@
 #include "app/Platform.h"
 #include "app/Services.h"
 #include "app/Windows.h"
+#include "forms/TForm_Resultados.h"
 #include "forms/TForm_ayuda.h"
 #include "forms/TForm_cmental1.h"
 #include "forms/TForm_jugadores.h"
@@ -21,6 +22,7 @@
 #include "widgets/TGIFImage.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QFrame>
@@ -37,6 +39,10 @@ namespace {
 const QString kNoSaveQuestionNewGame = QStringLiteral(
     "¡¡ Atención !!\n\nEsta opción borra los valores de resultados actuales, que no han sido "
     "guardados en disco.\n\n¿Desea volver para guardarlos antes de iniciar nueva jugada?");
+
+const QString kNoSaveQuestionRead = QStringLiteral(
+    "¡¡ Atención !!\n\nEsta opción borra los valores de resultados actuales, que no han sido "
+    "guardados en disco.\n\n¿Desea volver para guardarlos antes de abrir otro?");
 
 const QString kResolutionWarning = QStringLiteral(
     "\nEste programa ha diso diseñado para una resolución mínima de pantalla de 640x480 pixels. "
@@ -348,6 +354,8 @@ void TForm_menu::BuildMenus()
     connect(Editarvisualizarlasquemellevo, &QAction::triggered, this,
             &TForm_menu::EditarvisualizarlasquemellevoClick);
     connect(Agnadirnuevosjugadores1, &QAction::triggered, this, &TForm_menu::Agnadirnuevosjugadores1Click);
+    connect(Leerjugadoresdearchivo1, &QAction::triggered, this, &TForm_menu::Leerjugadoresdearchivo1Click);
+    connect(Controlderesultados1, &QAction::triggered, this, &TForm_menu::Controlderesultados1Click);
     connect(Ayuda2, &QAction::triggered, this, &TForm_menu::Ayuda2Click);
     connect(Autor1, &QAction::triggered, this, &TForm_menu::Autor1Click);
 }
@@ -594,6 +602,44 @@ void TForm_menu::Agnadirnuevosjugadores1Click()
 {
     CloseCurrentExercise();
     ThePlatform().RunModal(Form_jugadores);
+}
+
+void TForm_menu::Leerjugadoresdearchivo1Click()
+{
+    CloseCurrentExercise();
+    if (!game.resultsSaved &&
+        ThePlatform().Ask(kNoSaveQuestionRead, Platform::Icon::Question, Platform::Buttons::YesNoKeep) ==
+            Platform::Answer::Yes)
+        return;
+    QDir::setCurrent(game.startDirectory);
+    Form_Resultados->MakeResultsPattern();
+    int32_t count = 0;
+    if (Form_Resultados->ReadPlayersFromFile(count)) {
+        Form_Resultados->Label_archivo->setText(
+            QStringLiteral("Del archivo : '%1'").arg(FileNameOf(game.resultsPath)));
+        Form_Resultados->Label_archivo->setVisible(true);
+        Form_Resultados->ComboBox_nombres->setCurrentIndex(Form_Resultados->ComboBox_nombres->count() > 0 ? 0 : -1);
+        game.resultsSaved = true;
+        game.resultsFileKnown = true;
+        game.lastResultsFile = game.resultsPath;
+        if (game.playerCount == 0) {
+            game.playerCount = 1;
+            game.players[0].SetName(QStringLiteral("Sin nombre"));
+            game.pointsTable[1].SetName(QStringLiteral("Sin nombre"));
+        }
+        UpdateTurnButtons();
+        game.currentPlayer = 1;
+        ShowCurrentPlayer();
+    } else {
+        game.resultsFileKnown = false;
+    }
+    QDir::setCurrent(game.startDirectory);
+}
+
+void TForm_menu::Controlderesultados1Click()
+{
+    CloseCurrentExercise();
+    ThePlatform().RunModal(Form_Resultados);
 }
 
 void TForm_menu::Terminar1Click()

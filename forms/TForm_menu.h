@@ -126,6 +126,8 @@ public:
     void Cambiodeturnojugadoresmanual1Click();
     void EditarvisualizarlasquemellevoClick();
     void Agnadirnuevosjugadores1Click();
+    void Leerjugadoresdearchivo1Click();
+    void Controlderesultados1Click();
     void Ayuda2Click();
     void Autor1Click();
 
