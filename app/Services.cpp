@@ -226,6 +226,7 @@ void ResetPoints()
     for (PointsEntry& e : game.pointsTable)
         e = PointsEntry{};
     game.pointsTable[0].SetName(QStringLiteral("Grupo sin nombre"));
+    game.pointsGame += 1;
 }
 
 namespace {
