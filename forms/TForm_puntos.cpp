@@ -67,6 +67,8 @@ TForm_puntos::TForm_puntos(QWidget* parent)
         const QByteArray p = "Label_p" + QByteArray::number(i + 1);
         Label_j[size_t(i)] = MakeLabel(Panel1, j.constData(), QString(), 8, y, 300, kRowHeight, nameFont,
                                        Qt::black, right);
+        // Names come from files: never read as markup.
+        Label_j[size_t(i)]->setTextFormat(Qt::PlainText);
         Label_p[size_t(i)] = MakeLabel(Panel2, p.constData(), QStringLiteral("0"), 8, y, 120, kRowHeight,
                                        pointsFont, kBlue, right);
     }
@@ -154,7 +156,12 @@ void TForm_puntos::ShowList()
         f.setBold(e.isNew);
         f.setUnderline(e.isNew);
         name->setFont(f);
-        name->setText(AnsiToString(e.name, PointsEntry::kNameBytes));
+        // A control character from a foreign file would break the row.
+        QString text = AnsiToString(e.name, PointsEntry::kNameBytes);
+        for (QChar& c : text)
+            if (c.unicode() < 0x20)
+                c = QLatin1Char('?');
+        name->setText(text);
         SetTextColour(name, e.isNew ? kRed : QColor(Qt::black));
         points->setText(QString::number(e.points));
         SetTextColour(points, e.isNew ? kRed : kBlue);
