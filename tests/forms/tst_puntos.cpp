@@ -4,6 +4,7 @@
 #include "app/Services.h"
 #include "app/Windows.h"
 #include "files/PointsFile.h"
+#include "forms/TForm_directorio.h"
 #include "forms/TForm_menu.h"
 #include "forms/TForm_puntos.h"
 #include "forms/TForm_sumas1.h"
@@ -88,6 +89,8 @@ private slots:
     void failedSaves();
     void filesWrittenElsewhere_data();
     void filesWrittenElsewhere();
+    void pointsFolder_data();
+    void pointsFolder();
 
 private:
     // Shows the list from the main window's menu; `inside` runs while it is open.
@@ -271,6 +274,37 @@ void TestPuntos::filesWrittenElsewhere()
     QVERIFY(longest <= 19);
     QVERIFY(plain);
     QCOMPARE(ReadAll(path_).size(), saved ? 240 : file.size());
+}
+
+void TestPuntos::pointsFolder_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("folder");
+    QTest::newRow("Aceptar") << "xpButton_aceptar" << "otra/";
+    QTest::newRow("Cancelar") << "xpButton_cancelar" << "";
+}
+// The folder dialog is not offered; when shown, its choice moves the file.
+void TestPuntos::pointsFolder()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, folder);
+    QVERIFY(!Form_menu->Directorioparapuntos1->isVisible());
+    QVERIFY(QDir(tmp_.path()).mkpath(QStringLiteral("otra")));
+    QDir::setCurrent(tmp_.path());
+    QString shownAt;
+    Fake().OnModal(QStringLiteral("TForm_directorio"), [&](QDialog* d) {
+        auto* w = static_cast<TForm_directorio*>(d);
+        shownAt = w->SelectedDirectory();
+        w->SelectDirectory(tmp_.filePath(QStringLiteral("otra")));
+        Control<QPushButton>(d, button)->click();
+    });
+    ThePlatform().RunModal(Form_directorio);
+    QCOMPARE(shownAt, tmp_.path());
+    QCOMPARE(Form_puntos->pointsDirectory, folder.isEmpty() ? QString() : tmp_.filePath(folder));
+
+    SetPoints({"Ana"}, {12});
+    Open([](TForm_puntos* d) { d->Color95Button1->click(); });
+    QCOMPARE(ReadAll(tmp_.filePath(folder + QStringLiteral("puntos.psu"))).size(), 240);
 }
 
 QTEST_MAIN(TestPuntos)
