@@ -131,7 +131,9 @@ void TForm_puntos::FormShow()
 void TForm_puntos::Timer_persianaTimer()
 {
     Timer_persiana->stop();
+    rolling_ = true;
     rollOpenHeight(this, designedSize_.width(), designedSize_.height(), false);
+    rolling_ = false;
 }
 
 void TForm_puntos::LoadList() { ::LoadList(list_, PointsFile::Read(PointsPath())); }
@@ -192,18 +194,18 @@ void TForm_puntos::Color95Button2Click() { accept(); }
 
 void TForm_puntos::done(int r)
 {
-    // A second request while the blind rolls up is already being answered.
-    if (closing_)
+    // A request that arrives while the blind moves waits for nothing: the
+    // opening would go on unrolling a hidden window, and a closing is
+    // already answering one.
+    if (rolling_)
         return;
-    closing_ = true;
     FormClose();
     QDialog::done(r);
-    closing_ = false;
 }
 
 void TForm_puntos::closeEvent(QCloseEvent* event)
 {
-    if (closing_) {
+    if (rolling_) {
         event->ignore();
         return;
     }
@@ -214,5 +216,7 @@ void TForm_puntos::FormClose()
 {
     // A close before the blind opened must not let it unroll the hidden window later.
     Timer_persiana->stop();
+    rolling_ = true;
     rollClosedHeight(this, smallSize_.height(), true);
+    rolling_ = false;
 }

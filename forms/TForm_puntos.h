@@ -65,5 +65,5 @@ private:
     SavedScores savedScores_;
     QSize designedSize_;
     QSize smallSize_;
-    bool closing_ = false;
+    bool rolling_ = false;  // the blind is moving
 };
