@@ -14,20 +14,22 @@ PointsEntry Entry(const QString& name, int32_t points)
     return e;
 }
 
-// "40,30,25,10": saved entries s0, s1, ... with those points; the rest empty.
-std::array<PointsEntry, kTopTen> Saved(const QList<int>& points)
+// Saved entries s0, s1, ... with the points given; the rest empty.
+TopTenList Loaded(const QList<int>& points)
 {
     std::array<PointsEntry, kTopTen> saved{};
     for (int i = 0; i < points.size(); ++i)
         saved[size_t(i)] = Entry(QStringLiteral("s%1").arg(i), points[i]);
-    return saved;
+    TopTenList list;
+    LoadList(list, saved);
+    return list;
 }
 
 // The group with `group` points and players p1, p2, ... with theirs.
 std::array<PointsEntry, kPointsEntries> Table(int group, const QList<int>& players)
 {
     std::array<PointsEntry, kPointsEntries> table{};
-    table[0] = Entry(QStringLiteral("Grupo sin nombre"), group);
+    table[0] = Entry(QStringLiteral("Grupo"), group);
     for (int i = 0; i < players.size(); ++i)
         table[size_t(i + 1)] = Entry(QStringLiteral("p%1").arg(i + 1), players[i]);
     return table;
@@ -52,73 +54,44 @@ QString Empty(int n) { return QStringList(n, QStringLiteral(" 0")).join(QLatin1C
 class TestTopTen : public QObject {
     Q_OBJECT
 private slots:
-    void offer_data()
-    {
-        QTest::addColumn<QList<int>>("saved");
-        QTest::addColumn<int>("points");
-        QTest::addColumn<int>("position");
-        QTest::addColumn<QString>("rows");
-        QTest::newRow("empty list") << QList<int>{} << 12 << 0 << "*c 12|" + Empty(9);
-        QTest::newRow("after the existing 25")
-            << QList<int>{40, 30, 25, 10} << 25 << 3 << "s0 40|s1 30|s2 25|*c 25|s3 10|" + Empty(5);
-        QTest::newRow("30 into a list of 30 or more")
-            << QList<int>{50, 40, 30, 30, 30, 30, 30, 30, 30, 30} << 30 << -1
-            << "s0 50|s1 40|s2 30|s3 30|s4 30|s5 30|s6 30|s7 30|s8 30|s9 30";
-        QTest::newRow("the last row drops out")
-            << QList<int>{9, 8, 7, 6, 5, 4, 3, 2, 1, 1} << 5 << 5
-            << "s0 9|s1 8|s2 7|s3 6|s4 5|*c 5|s5 4|s6 3|s7 2|s8 1";
-        QTest::newRow("negative, empty rows left") << QList<int>{5} << -3 << -1 << "s0 5|" + Empty(9);
-        QTest::newRow("zero, empty rows left") << QList<int>{5} << 0 << -1 << "s0 5|" + Empty(9);
-        // Only a list written elsewhere holds negative points.
-        QTest::newRow("negative above a worse negative")
-            << QList<int>{5, -8} << -3 << 1 << "s0 5|*c -3|s1 -8|" + Empty(7);
-    }
-    // Ties keep the older entry first; the candidate goes in at most once.
-    void offer()
-    {
-        QFETCH(QList<int>, saved);
-        QFETCH(int, points);
-        QFETCH(int, position);
-        QFETCH(QString, rows);
-        TopTenList list;
-        LoadList(list, Saved(saved));
-        QCOMPARE(Offer(list, Entry(QStringLiteral("c"), points), 1), position);
-        QCOMPARE(Rows(list), rows);
-    }
-
     void merge_data()
     {
         QTest::addColumn<QList<int>>("saved");
         QTest::addColumn<int>("group");
         QTest::addColumn<QList<int>>("players");
-        QTest::addColumn<bool>("entered");
         QTest::addColumn<QString>("rows");
-        QTest::newRow("one player: no group") << QList<int>{} << 50 << QList<int>{12} << true
-                                              << "*p1 12|" + Empty(9);
+        QTest::newRow("one player, no group") << QList<int>{} << 50 << QList<int>{12} << "*p1 12|" + Empty(9);
+        QTest::newRow("25 after the existing 25")
+            << QList<int>{40, 30, 25, 10} << 0 << QList<int>{25} << "s0 40|s1 30|s2 25|*p1 25|s3 10|" + Empty(5);
+        QTest::newRow("30 into a list of 30 or more")
+            << QList<int>(10, 30) << 0 << QList<int>{30}
+            << "s0 30|s1 30|s2 30|s3 30|s4 30|s5 30|s6 30|s7 30|s8 30|s9 30";
+        QTest::newRow("the last row drops out") << QList<int>{9, 8, 7, 6, 5, 4, 3, 2, 1, 1} << 0 << QList<int>{5}
+                                                << "s0 9|s1 8|s2 7|s3 6|s4 5|*p1 5|s5 4|s6 3|s7 2|s8 1";
+        QTest::newRow("zero or negative, empty rows left")
+            << QList<int>{5} << 0 << QList<int>{0, -3} << "s0 5|" + Empty(9);
+        // Only a list written elsewhere holds negative points.
+        QTest::newRow("negative above a worse negative")
+            << QList<int>{5, -8} << 0 << QList<int>{-3} << "s0 5|*p1 -3|s1 -8|" + Empty(7);
         QTest::newRow("two players: the group first")
-            << QList<int>{} << 30 << QList<int>{10, 30} << true << "*Grupo sin nombre 30|*p2 30|*p1 10|" + Empty(7);
-        QTest::newRow("only positive points enter") << QList<int>{40, 30} << 0 << QList<int>{-2, 0, 5} << true
-                                       << "s0 40|s1 30|*p3 5|" + Empty(7);
-        QTest::newRow("negatives only") << QList<int>{40} << 0 << QList<int>{-2, -1} << false
-                                        << "s0 40|" + Empty(9);
-        QTest::newRow("eleven strong players")
-            << QList<int>{90, 80, 70} << 0 << QList<int>(11, 100) << true
-            << "*p1 100|*p2 100|*p3 100|*p4 100|*p5 100|*p6 100|*p7 100|*p8 100|*p9 100|*p10 100";
+            << QList<int>{} << 30 << QList<int>{10, 30} << "*Grupo 30|*p2 30|*p1 10|" + Empty(7);
+        QTest::newRow("eleven strong players") << QList<int>{90, 80, 70} << 0 << QList<int>(11, 100)
+                                               << "*p1 100|*p2 100|*p3 100|*p4 100|*p5 100|*p6 100|*p7 100|"
+                                                  "*p8 100|*p9 100|*p10 100";
         QTest::newRow("eleven strong players, mixed")
-            << QList<int>{90} << 0 << QList<int>{95, 120, 95, 100, 95, 130, 95, 95, 110, 95, 95} << true
+            << QList<int>{90} << 0 << QList<int>{95, 120, 95, 100, 95, 130, 95, 95, 110, 95, 95}
             << "*p6 130|*p2 120|*p9 110|*p4 100|*p1 95|*p3 95|*p5 95|*p7 95|*p8 95|*p10 95";
     }
+    // Ties keep the older entry first; each candidate goes in at most once.
     void merge()
     {
         QFETCH(QList<int>, saved);
         QFETCH(int, group);
         QFETCH(QList<int>, players);
-        QFETCH(bool, entered);
         QFETCH(QString, rows);
-        TopTenList list;
-        LoadList(list, Saved(saved));
+        TopTenList list = Loaded(saved);
         const auto table = Table(group, players);
-        QCOMPARE(Merge(list, table.data(), int32_t(players.size()), SavedScores{}, 1), entered);
+        QCOMPARE(Merge(list, table.data(), int32_t(players.size()), SavedScores{}, 1), rows.contains('*'));
         QCOMPARE(Rows(list), rows);
     }
 
@@ -142,29 +115,19 @@ private slots:
         QFETCH(bool, stillInFile);
         QFETCH(QString, rows);
         auto table = Table(0, {12});
-        TopTenList list;
-        LoadList(list, Saved({}));
+        TopTenList list = Loaded({});
         QVERIFY(Merge(list, table.data(), 1, SavedScores{}, 1));
         SavedScores saved;
         RememberSaved(saved, list, 1);
 
         // The file as it was written, or emptied meanwhile.
-        LoadList(list, stillInFile ? ListEntries(list) : Saved({}));
+        if (stillInFile)
+            LoadList(list, ListEntries(list));
+        else
+            list = Loaded({});
         table[1].points = pointsNow;
-        QCOMPARE(Merge(list, table.data(), 1, saved, gameNow), rows.contains(QLatin1Char('*')));
+        QCOMPARE(Merge(list, table.data(), 1, saved, gameNow), rows.contains('*'));
         QCOMPARE(Rows(list), rows);
-    }
-
-    void loadingClearsEveryFlag()
-    {
-        TopTenList list;
-        LoadList(list, Saved({}));
-        const auto table = Table(0, {5, 6});
-        QVERIFY(Merge(list, table.data(), 2, SavedScores{}, 1));
-        LoadList(list, Saved({1}));
-        for (const TopTenEntry& e : list.entries)
-            QCOMPARE(e.isNew, 0);
-        QCOMPARE(Rows(list), "s0 1|" + Empty(9));
     }
 };
 
