@@ -253,6 +253,15 @@ void rollOpenHeight(QWidget* window, int width, int height, bool repaint)
         ThePlatform().Flush(window);
 }
 
+QSize ShrinkForRollOpen(QWidget* window)
+{
+    const QSize full = window->size();
+    window->resize(1, 1);
+    const QSize screen = ThePlatform().ScreenSize();
+    window->move(screen.width() / 2 - full.width() / 2, screen.height() / 2 - full.height() / 2);
+    return window->size();
+}
+
 void rollClosedHeight(QWidget* window, int height, bool repaint)
 {
     PrepareRoll(window);

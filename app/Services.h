@@ -5,6 +5,8 @@
 #include <QString>
 #include <cstdint>
 
+#include <QSize>
+
 class QCursor;
 class QImage;
 class QWidget;
@@ -45,6 +47,10 @@ void ResetPoints();
 
 void rollOpenHeight(QWidget* window, int width, int height, bool repaint);
 void rollClosedHeight(QWidget* window, int height, bool repaint);
+// Before a window first rolls open: shrinks it to its smallest size, placed
+// where its full (current) size is centred on the screen, so that it unrolls
+// into place. Returns the size it took.
+QSize ShrinkForRollOpen(QWidget* window);
 
 void ExitGame();
 

@@ -102,11 +102,7 @@ void TForm_puntos::FormCreate()
 {
     Timer_persiana->stop();
     designedSize_ = size();
-    resize(1, 1);
-    smallSize_ = size();
-    // Centred for the full size, so the small window unrolls into place.
-    const QSize screen = ThePlatform().ScreenSize();
-    move(screen.width() / 2 - designedSize_.width() / 2, screen.height() / 2 - designedSize_.height() / 2);
+    smallSize_ = ShrinkForRollOpen(this);
 }
 
 void TForm_puntos::showEvent(QShowEvent* event)
@@ -137,8 +133,6 @@ void TForm_puntos::Timer_persianaTimer()
 }
 
 void TForm_puntos::LoadList() { ::LoadList(list_, PointsFile::Read(PointsPath())); }
-
-int TForm_puntos::Offer(const PointsEntry& candidate, int32_t source) { return ::Offer(list_, candidate, source); }
 
 void TForm_puntos::MergeList()
 {

@@ -46,12 +46,9 @@ public:
 
     // Operations of the ten-best module.
     void LoadList();
-    int Offer(const PointsEntry& candidate, int32_t source);
     void MergeList();
     void SaveList();
     void ShowList();
-
-    const TopTenList& List() const { return list_; }
 
     // Every way of closing (buttons, Escape, the window manager) ends here.
     void done(int r) override;
