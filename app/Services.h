@@ -2,10 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Cifrolo developers
 #pragma once
 
+#include <QSize>
 #include <QString>
 #include <cstdint>
-
-#include <QSize>
 
 class QCursor;
 class QImage;
