@@ -26,8 +26,8 @@ TForm_directorio::TForm_directorio(QWidget* parent)
     setFont(plain);
     setFixedSize(360, 330);
 
-    MakeLabel(this, "Label1", QStringLiteral("Selecciona unidad de disco:"), 12, 10, 336, 16, plain, Qt::black,
-              Qt::AlignLeft | Qt::AlignVCenter);
+    MakeLabel(this, "Label1", QStringLiteral("Selecciona unidad de disco:"), 12, 10, 336, 16, plain,
+              Qt::black, Qt::AlignLeft | Qt::AlignVCenter);
     DriveComboBox = new QComboBox(this);
     DriveComboBox->setObjectName(QStringLiteral("DriveComboBox"));
     DriveComboBox->setGeometry(12, 28, 336, 22);

@@ -51,8 +51,8 @@ TForm_puntos::TForm_puntos(QWidget* parent)
     Label_titulo = MakeLabel(this, "Label_titulo", QStringLiteral("Los  10  mejores"), 0, 8, 552, 44,
                              DesignFont(QStringLiteral("Times New Roman"), 32, true, true), kMaroon);
     const QFont heading = DesignFont(QStringLiteral("MS Sans Serif"), 13, true);
-    MakeLabel(this, "Label_cabecera_nombres", QStringLiteral("Nombres de jugadores/as: "), 40, 58, 320, 18, heading,
-              Qt::black, Qt::AlignLeft | Qt::AlignVCenter);
+    MakeLabel(this, "Label_cabecera_nombres", QStringLiteral("Nombres de jugadores/as: "), 40, 58, 320, 18,
+              heading, Qt::black, Qt::AlignLeft | Qt::AlignVCenter);
     MakeLabel(this, "Label_cabecera_puntos", QStringLiteral("Puntos: "), 372, 58, 140, 18, heading, Qt::black,
               Qt::AlignLeft | Qt::AlignVCenter);
 
@@ -65,8 +65,8 @@ TForm_puntos::TForm_puntos(QWidget* parent)
         const int y = 6 + i * kRowHeight;
         const QByteArray j = "Label_j" + QByteArray::number(i + 1);
         const QByteArray p = "Label_p" + QByteArray::number(i + 1);
-        Label_j[size_t(i)] = MakeLabel(Panel1, j.constData(), QString(), 8, y, 300, kRowHeight, nameFont,
-                                       Qt::black, right);
+        Label_j[size_t(i)] =
+            MakeLabel(Panel1, j.constData(), QString(), 8, y, 300, kRowHeight, nameFont, Qt::black, right);
         // Names come from files: never read as markup.
         Label_j[size_t(i)]->setTextFormat(Qt::PlainText);
         Label_p[size_t(i)] = MakeLabel(Panel2, p.constData(), QStringLiteral("0"), 8, y, 120, kRowHeight,

@@ -20,7 +20,8 @@ void CopyName(char* to, const char* from)
         to[kNameBytes - 1] = '\0';
 }
 
-bool AlreadySaved(const TopTenList& list, const PointsEntry& candidate, const SavedScore& s, int32_t gameNumber)
+bool AlreadySaved(const TopTenList& list, const PointsEntry& candidate, const SavedScore& s,
+                  int32_t gameNumber)
 {
     if (!s.valid || s.game != gameNumber || s.points != candidate.points || !SameName(s.name, candidate.name))
         return false;

@@ -35,7 +35,8 @@ QString Shown(TForm_puntos* w)
         QLabel* points = w->Label_p[size_t(i)];
         const QColor nameColour = name->palette().color(QPalette::WindowText);
         const QColor pointsColour = points->palette().color(QPalette::WindowText);
-        const bool all = nameColour == kRed && name->font().bold() && name->font().underline() && pointsColour == kRed;
+        const bool all =
+            nameColour == kRed && name->font().bold() && name->font().underline() && pointsColour == kRed;
         const bool none = nameColour == Qt::black && !name->font().bold() && !name->font().underline() &&
                           pointsColour == QColor(0, 0, 0xFF);
         rows << QString(all ? "*" : none ? "" : "?") + name->text() + ' ' + points->text();
@@ -75,7 +76,8 @@ private:
     // Shows the list from the main window's menu; `inside` runs while it is open.
     void Open(const std::function<void(TForm_puntos*)>& inside)
     {
-        Fake().OnModal(QStringLiteral("TForm_puntos"), [inside](QDialog* d) { inside(static_cast<TForm_puntos*>(d)); });
+        Fake().OnModal(QStringLiteral("TForm_puntos"),
+                       [inside](QDialog* d) { inside(static_cast<TForm_puntos*>(d)); });
         Form_menu->Los10mejoresjugadores1->trigger();
     }
     void SetPoints(const QStringList& names, const QList<int>& points)
@@ -155,7 +157,8 @@ void TestPuntos::showingsAndSaves()
     ScoreHit();
     Open(look);
     const QString first = "*Ana 12|*Luis 7|" + Empty(8);
-    QCOMPARE(shown, QStringList({first, first, "Ana 12|Luis 7|" + Empty(8), "Ana 12|*Luis 9|Luis 7|" + Empty(7)}));
+    QCOMPARE(shown,
+             QStringList({first, first, "Ana 12|Luis 7|" + Empty(8), "Ana 12|*Luis 9|Luis 7|" + Empty(7)}));
     QCOMPARE(enabled, QList<bool>({true, true, false, true}));
     QCOMPARE(ReadAll(path_).size(), 240);
 }
@@ -166,7 +169,8 @@ void TestPuntos::failedSaves_data()
     QTest::addColumn<QStringList>("calls");
     QTest::newRow("cannot be created") << true << QStringList{};
     QTest::newRow("dies while writing")
-        << false << QStringList{"beep", "message:Error.\n\nNo se ha podido grabar el archivo de puntuaciones."};
+        << false
+        << QStringList{"beep", "message:Error.\n\nNo se ha podido grabar el archivo de puntuaciones."};
 }
 // Nothing saved: the button stays for another try, the old list stays whole.
 void TestPuntos::failedSaves()

@@ -61,13 +61,14 @@ private slots:
         QTest::addColumn<QList<int>>("players");
         QTest::addColumn<QString>("rows");
         QTest::newRow("one player, no group") << QList<int>{} << 50 << QList<int>{12} << "*p1 12|" + Empty(9);
-        QTest::newRow("25 after the existing 25")
-            << QList<int>{40, 30, 25, 10} << 0 << QList<int>{25} << "s0 40|s1 30|s2 25|*p1 25|s3 10|" + Empty(5);
+        QTest::newRow("25 after the existing 25") << QList<int>{40, 30, 25, 10} << 0 << QList<int>{25}
+                                                  << "s0 40|s1 30|s2 25|*p1 25|s3 10|" + Empty(5);
         QTest::newRow("30 into a list of 30 or more")
             << QList<int>(10, 30) << 0 << QList<int>{30}
             << "s0 30|s1 30|s2 30|s3 30|s4 30|s5 30|s6 30|s7 30|s8 30|s9 30";
-        QTest::newRow("the last row drops out") << QList<int>{9, 8, 7, 6, 5, 4, 3, 2, 1, 1} << 0 << QList<int>{5}
-                                                << "s0 9|s1 8|s2 7|s3 6|s4 5|*p1 5|s5 4|s6 3|s7 2|s8 1";
+        QTest::newRow("the last row drops out")
+            << QList<int>{9, 8, 7, 6, 5, 4, 3, 2, 1, 1} << 0 << QList<int>{5}
+            << "s0 9|s1 8|s2 7|s3 6|s4 5|*p1 5|s5 4|s6 3|s7 2|s8 1";
         QTest::newRow("zero or negative, empty rows left")
             << QList<int>{5} << 0 << QList<int>{0, -3} << "s0 5|" + Empty(9);
         // Only a list written elsewhere holds negative points.
