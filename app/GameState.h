@@ -32,6 +32,8 @@ struct GameState {
     QString startDirectory;
     PlayerRecord players[kMaxPlayers];
     PointsEntry pointsTable[kMaxPlayers + 1];
+    // Counts the resets of pointsTable: equal points in two games are two scores.
+    int32_t pointsGame = 0;
     QString resultsPath;
     QString lastResultsFile;
     int32_t pagesToPrint = 0;

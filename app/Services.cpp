@@ -238,6 +238,7 @@ void ResetPoints()
     for (PointsEntry& e : game.pointsTable)
         e = PointsEntry{};
     game.pointsTable[0].SetName(QStringLiteral("Grupo sin nombre"));
+    game.pointsGame += 1;
 }
 
 namespace {
@@ -262,6 +263,15 @@ void rollOpenHeight(QWidget* window, int width, int height, bool repaint)
     }
     if (!repaint)
         ThePlatform().Flush(window);
+}
+
+QSize ShrinkForRollOpen(QWidget* window)
+{
+    const QSize full = window->size();
+    window->resize(1, 1);
+    const QSize screen = ThePlatform().ScreenSize();
+    window->move(screen.width() / 2 - full.width() / 2, screen.height() / 2 - full.height() / 2);
+    return window->size();
 }
 
 void rollClosedHeight(QWidget* window, int height, bool repaint)

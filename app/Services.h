@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Cifrolo developers
 #pragma once
 
+#include <QSize>
 #include <QString>
 #include <cstdint>
 
@@ -48,6 +49,10 @@ void ResetPoints();
 
 void rollOpenHeight(QWidget* window, int width, int height, bool repaint);
 void rollClosedHeight(QWidget* window, int height, bool repaint);
+// Before a window first rolls open: shrinks it to its smallest size, placed
+// where its full (current) size is centred on the screen, so that it unrolls
+// into place. Returns the size it took.
+QSize ShrinkForRollOpen(QWidget* window);
 
 void ExitGame();
 

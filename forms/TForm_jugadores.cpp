@@ -163,11 +163,7 @@ void TForm_jugadores::FormCreate()
 {
     Timer_persiana->stop();
     designedSize_ = size();
-    resize(1, 1);
-    smallSize_ = size();
-    // Centred for the full size, so the small window unrolls into place.
-    const QSize screen = ThePlatform().ScreenSize();
-    move(screen.width() / 2 - designedSize_.width() / 2, screen.height() / 2 - designedSize_.height() / 2);
+    smallSize_ = ShrinkForRollOpen(this);
 }
 
 void TForm_jugadores::showEvent(QShowEvent* event)

@@ -12,6 +12,7 @@
 #include "forms/TForm_ayuda.h"
 #include "forms/TForm_cmental1.h"
 #include "forms/TForm_jugadores.h"
+#include "forms/TForm_puntos.h"
 #include "forms/TForm_sumas1.h"
 #include "forms/TForm_sumas2.h"
 #include "forms/TForm_sumas3.h"
@@ -339,6 +340,7 @@ void TForm_menu::BuildMenus()
     Autor1 = AddEntry(Ayuda1, "Autor1", QStringLiteral("&Autor..."), QString());
 
     connect(Iniciarnuevojuego1, &QAction::triggered, this, &TForm_menu::Iniciarnuevojuego1Click);
+    connect(Los10mejoresjugadores1, &QAction::triggered, this, &TForm_menu::Los10mejoresjugadores1Click);
     connect(Terminar1, &QAction::triggered, this, &TForm_menu::Terminar1Click);
     connect(Iniciosumassinllevarse1, &QAction::triggered, this, &TForm_menu::Iniciosumassinllevarse1Click);
     connect(Iniciosumasconllevadas1, &QAction::triggered, this, &TForm_menu::Iniciosumasconllevadas1Click);
@@ -596,6 +598,13 @@ void TForm_menu::RunNewGameDialog()
     game.playerCount = 0;
     if (ThePlatform().RunModal(Form_jugadores) != QDialog::Accepted)
         game.playerCount = saved;
+}
+
+void TForm_menu::Los10mejoresjugadores1Click()
+{
+    // The points file lies in the start folder; the exercise window stays open.
+    QDir::setCurrent(game.startDirectory);
+    ThePlatform().RunModal(Form_puntos);
 }
 
 void TForm_menu::Agnadirnuevosjugadores1Click()

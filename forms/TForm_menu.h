@@ -115,6 +115,7 @@ public:
     void GIFImage2WrapAnimation();
     void GIFImage2Click();
     void Iniciarnuevojuego1Click();
+    void Los10mejoresjugadores1Click();
     void Terminar1Click();
     void Iniciosumassinllevarse1Click();
     void Iniciosumasconllevadas1Click();
