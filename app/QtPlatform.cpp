@@ -14,6 +14,8 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QAction>
 #include <QPrinter>
 #include <QScreen>
 #include <QSoundEffect>
@@ -166,6 +168,25 @@ bool QtPlatform::PrintDialog(QPrinter* printer, QWidget* parent)
     QPrintDialog dialog(printer, parent);
     GiveBackActivation back;
     return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtPlatform::PrintPreview(QPrinter* printer, QWidget* parent, const QString& title,
+                              const std::function<bool(QPrinter*)>& paint)
+{
+    QPrintPreviewDialog dialog(printer, parent);
+    dialog.setWindowTitle(title);
+    bool painted = true;
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&painted, &paint](QPrinter* p) { painted = paint(p) && painted; });
+    // The tool bar takes no focus: give its print action the usual keys.
+    const QString printText = QCoreApplication::translate("QPrintPreviewDialog", "Print");
+    for (QAction* action : dialog.findChildren<QAction*>())
+        if (action->text() == printText && action->shortcut().isEmpty())
+            action->setShortcut(QKeySequence::Print);
+    dialog.setWindowState(Qt::WindowMaximized);
+    GiveBackActivation back;
+    dialog.exec();
+    return painted;
 }
 
 QDate QtPlatform::Today() { return QDate::currentDate(); }

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Cifrolo developers
 #pragma once
 
+#include "logic/Worksheet.h"
+
 #include <QMainWindow>
 #include <QPixmap>
 
@@ -120,6 +122,16 @@ public:
     void Cambiodeturnojugadoresmanual1Click();
     void EditarvisualizarlasquemellevoClick();
     void Agnadirnuevosjugadores1Click();
+    void Conunacolumna1Click();
+    void Condoscolumnas1Click();
+    void Contrescolumnas1Click();
+    void Conunacolumna2Click();
+    void Condoscolumnas2Click();
+    void Contrescolumnas2Click();
+    void Contresfilas1Click();
+    void Concuatrofilas1Click();
+    void Concincofilas1Click();
+    void Clculomental2Click();
     void Ayuda2Click();
     void Autor1Click();
 
@@ -144,6 +156,9 @@ private:
                           const QColor& text);
     void RunPanel(QFrame* panel);
     void RunNewGameDialog();
+    // A print entry: the page dialog with the sample, then the worksheet's
+    // preview. A kind or rows code below 0 leaves the last one in place.
+    void PrintWorksheet(const QString& sample, Worksheet::Form form, int32_t kind, int32_t rows);
     void TileBackground();
 
     bool firstTickDone_ = false;

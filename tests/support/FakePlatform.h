@@ -24,6 +24,10 @@ public:
     std::deque<QString> openFileNames; // for OpenFileName; empty = cancelled
     std::deque<QString> saveFileNames; // for SaveFileName; empty = cancelled
     bool printDialogAccepts = true;
+    // PrintPreview paints into this PDF file when it is set; otherwise it
+    // paints nothing. previewWorks false makes it report a failure.
+    QString previewPdf;
+    bool previewWorks = true;
     TuneOpen tuneOpenResult = TuneOpen::Opened;
     QDate today{2026, 12, 7};
     QSize screen{1280, 1024};
@@ -51,6 +55,8 @@ public:
     QString SaveFileName(QWidget* parent, const QString& title, const QString& start,
                          const QString& filter) override;
     bool PrintDialog(QPrinter* printer, QWidget* parent) override;
+    bool PrintPreview(QPrinter* printer, QWidget* parent, const QString& title,
+                      const std::function<bool(QPrinter*)>& paint) override;
     QDate Today() override;
     QSize ScreenSize() override;
     void Alert(QWidget* window) override;
