@@ -110,6 +110,8 @@ bool FakePlatform::PrintPreview(QPrinter* printer, QWidget*, const QString& titl
 {
     calls << QStringLiteral("print-preview:") + title;
     bool painted = true;
+    if (duringPreview)
+        duringPreview();
     if (!previewPdf.isEmpty()) {
         printer->setOutputFormat(QPrinter::PdfFormat);
         printer->setOutputFileName(previewPdf);

@@ -28,6 +28,8 @@ public:
     // paints nothing. previewWorks false makes it report a failure.
     QString previewPdf;
     bool previewWorks = true;
+    // Runs while the preview is open, before it paints.
+    std::function<void()> duringPreview;
     TuneOpen tuneOpenResult = TuneOpen::Opened;
     QDate today{2026, 12, 7};
     QSize screen{1280, 1024};
