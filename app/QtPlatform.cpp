@@ -175,6 +175,8 @@ bool QtPlatform::PrintPreview(QPrinter* printer, QWidget* parent, const QString&
 {
     QPrintPreviewDialog dialog(printer, parent);
     dialog.setWindowTitle(title);
+    // Above an exercise window, which stays on top too.
+    dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
     bool painted = true;
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&painted, &paint](QPrinter* p) { painted = paint(p) && painted; });

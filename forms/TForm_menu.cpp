@@ -687,8 +687,10 @@ void TForm_menu::PrintWorksheet(const QString& sample, Worksheet::Form form, int
     Form_paginas->Label_ej->setText(sample);
     ThePlatform().RunModal(Form_paginas);
     // Only a count typed into the dialog goes on; cancelling leaves 0.
-    if (game.pagesToPrint <= 0)
+    if (game.pagesToPrint <= 0) {
+        ReturnToExercise();
         return;
+    }
     if (kind >= 0)
         game.worksheetKind = kind;
     if (rows >= 0)
@@ -715,4 +717,5 @@ void TForm_menu::PrintWorksheet(const QString& sample, Worksheet::Form form, int
     // without one. A failure is told, and the menu stays for another try.
     if (!done)
         ThePlatform().ShowMessage(kPrintFailed);
+    ReturnToExercise();
 }

@@ -40,7 +40,9 @@ int32_t NumberOr(const QString& text, int32_t fallback)
 }  // namespace
 
 TForm_paginas::TForm_paginas(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    // Above an exercise window, which stays on top too; close box only.
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                          Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("TForm_paginas"));
     setWindowTitle(QStringLiteral("Número de páginas a imprimir"));
