@@ -180,7 +180,7 @@ QString Bracketed(const QString& text) { return QLatin1Char('[') + text + QLatin
 
 }  // namespace
 
-Report::Report(const Job& job) : job_(job), layout_(LayoutOf(job.form)) {}
+Report::Report(const Job& job) : job_(job), layout_(LayoutOf(job.form)), cellCount_(CellNames(job.form).size()) {}
 
 void Report::StartPage()
 {
@@ -190,11 +190,7 @@ void Report::StartPage()
 
 bool Report::NeedData(Band& band)
 {
-    const int32_t cellCount = int32_t(CellNames(job_.form).size());
-    band.cells = QStringList();
-    band.cells.reserve(cellCount);
-    for (int32_t i = 0; i < cellCount; ++i)
-        band.cells << QString();
+    band.cells = QStringList(cellCount_, QString());
     if (position_ == 0) {
         memo_.clear();
         solutions_.clear();

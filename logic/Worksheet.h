@@ -130,6 +130,7 @@ private:
 
     Job job_;
     Layout layout_;
+    qsizetype cellCount_ = 0;
     int32_t fit_ = 1;
     int32_t total_ = 0;
     int32_t position_ = 0;
