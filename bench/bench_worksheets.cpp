@@ -87,7 +87,8 @@ int main(int argc, char** argv)
                 pdfPages = int(report->QuickReport1.Pages().size());
                 if (!keep.isEmpty() && pages == 99 && r == 0) {
                     QDir().mkpath(keep);
-                    const QString name = QString::fromLatin1(c.name).section(QLatin1Char(' '), 0, 1)
+                    const QString name = QString::fromLatin1(c.name)
+                                             .section(QLatin1Char(' '), 0, 1)
                                              .remove(QLatin1Char(','))
                                              .replace(QLatin1Char(' '), QLatin1Char('_'));
                     QFile::remove(QDir(keep).filePath(name + QStringLiteral(".pdf")));
@@ -95,8 +96,8 @@ int main(int argc, char** argv)
                 }
             }
             const double pm = Median(prepare), dm = Median(paint);
-            std::printf("%-30s %6d %6d %12.1f %12.1f %12.1f %10.1f\n", c.name, pages, pdfPages, pm, dm, pm + dm,
-                        double(size) / 1024.0);
+            std::printf("%-30s %6d %6d %12.1f %12.1f %12.1f %10.1f\n", c.name, pages, pdfPages, pm, dm,
+                        pm + dm, double(size) / 1024.0);
         }
     }
     return 0;

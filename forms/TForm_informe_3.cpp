@@ -17,7 +17,8 @@ TForm_informe_3::TForm_informe_3(const Worksheet::Job& job, QWidget* parent)
                                        Qt::AlignLeft | Qt::AlignVCenter};
     for (int i = 0; i < names.size(); ++i) {
         const QPoint o = origin(i / 3);
-        AddCell(names[i], QRect(o.x() + partX[i % 3], o.y(), i % 3 == 1 ? 50 : 80, 32), digits, partAlign[i % 3]);
+        AddCell(names[i], QRect(o.x() + partX[i % 3], o.y(), i % 3 == 1 ? 50 : 80, 32), digits,
+                partAlign[i % 3]);
     }
     const char* plus[] = {"QRLabel9", "QRLabel8", "QRLabel16", "QRLabel13"};
     const char* equals[] = {"QRLabel5", "QRLabel6", "QRLabel7", "QRLabel11"};

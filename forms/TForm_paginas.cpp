@@ -24,8 +24,8 @@ QLineEdit* MakeEdit(QWidget* parent, const char* name, int x, int y, int w, int 
     e->setGeometry(x, y, w, h);
     e->setMaxLength(maxLength);
     // Digits only: a sign or a letter would make no page count or length.
-    e->setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("[0-9]{0,%1}").arg(maxLength)), e));
+    e->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,%1}").arg(maxLength)), e));
     return e;
 }
 
@@ -50,8 +50,9 @@ TForm_paginas::TForm_paginas(QWidget* parent)
     setFont(font);
     setFixedSize(467, 322);
 
-    Label1 = MakeLabel(this, "Label1", QStringLiteral("¿ Cuántas hojas o páginas de cuentas deseas imprimir ?"),
-                       16, 16, 360, 24, font, Qt::black, Qt::AlignLeft | Qt::AlignVCenter);
+    Label1 =
+        MakeLabel(this, "Label1", QStringLiteral("¿ Cuántas hojas o páginas de cuentas deseas imprimir ?"),
+                  16, 16, 360, 24, font, Qt::black, Qt::AlignLeft | Qt::AlignVCenter);
     Edit1 = MakeEdit(this, "Edit1", 384, 15, 40, 26, 2);
     SetHint(Edit1, QStringLiteral("Número de páginas a crear e imprimir"));
     Label1->setBuddy(Edit1);
@@ -69,7 +70,8 @@ TForm_paginas::TForm_paginas(QWidget* parent)
     GroupBox1 = new QGroupBox(QStringLiteral(" Tamaño zona de impresión  "), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     GroupBox1->setGeometry(200, 62, 250, 142);
-    SetHint(GroupBox1, QStringLiteral("Medidas de la zona de impresión, que puede ser menor que tamaño del papel"));
+    SetHint(GroupBox1,
+            QStringLiteral("Medidas de la zona de impresión, que puede ser menor que tamaño del papel"));
     Label4 = MakeLabel(GroupBox1, "Label4", QStringLiteral("Ancho :"), 10, 36, 70, 24, font, Qt::black,
                        Qt::AlignRight | Qt::AlignVCenter);
     Edit_ancho = MakeEdit(GroupBox1, "Edit_ancho", 84, 35, 50, 26, 4);
@@ -85,10 +87,12 @@ TForm_paginas::TForm_paginas(QWidget* parent)
                        Qt::AlignLeft | Qt::AlignVCenter);
     Label3 = MakeLabel(GroupBox1, "Label3", QString(), 170, 28, 72, 80, font, Qt::black, Qt::AlignCenter);
 
-    GroupBox2 = new QGroupBox(QStringLiteral(" Impresión de soluciones para facilitar la corrección  "), this);
+    GroupBox2 =
+        new QGroupBox(QStringLiteral(" Impresión de soluciones para facilitar la corrección  "), this);
     GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
     GroupBox2->setGeometry(16, 214, 434, 56);
-    RadioButton_soluciones = new QRadioButton(QStringLiteral("Imprimir soluciones en pie de página"), GroupBox2);
+    RadioButton_soluciones =
+        new QRadioButton(QStringLiteral("Imprimir soluciones en pie de página"), GroupBox2);
     RadioButton_soluciones->setObjectName(QStringLiteral("RadioButton_soluciones"));
     RadioButton_soluciones->setGeometry(12, 24, 240, 24);
     RadioButton_soluciones->setChecked(true);

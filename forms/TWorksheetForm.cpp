@@ -16,9 +16,9 @@ namespace {
 
 const QString kTitle = QStringLiteral("Cifrolo, imprimir cuentas");
 
-const QString kHeaderLine = QStringLiteral(
-    "Nombre:.......................................................................... "
-    "Nivel:..................... Fecha:......................................");
+const QString kHeaderLine =
+    QStringLiteral("Nombre:.......................................................................... "
+                   "Nivel:..................... Fecha:......................................");
 
 // The busy cursor while the pages are made, put back however that ends.
 class BusyCursor {

@@ -47,7 +47,8 @@ int32_t ColumnsOf(int32_t kind)
 PlaceRule RuleFor(int32_t kind, int sum, Place place)
 {
     const int32_t columns = ColumnsOf(kind);
-    const bool used = place == Units || (place == Tens && columns >= 2) || (place == Hundreds && columns == 3);
+    const bool used =
+        place == Units || (place == Tens && columns >= 2) || (place == Hundreds && columns == 3);
     if (!used)
         return {};
     if (kind < 10)
@@ -180,7 +181,10 @@ QString Bracketed(const QString& text) { return QLatin1Char('[') + text + QLatin
 
 }  // namespace
 
-Report::Report(const Job& job) : job_(job), layout_(LayoutOf(job.form)), cellCount_(CellNames(job.form).size()) {}
+Report::Report(const Job& job)
+    : job_(job), layout_(LayoutOf(job.form)), cellCount_(CellNames(job.form).size())
+{
+}
 
 void Report::StartPage()
 {
@@ -253,7 +257,8 @@ QString Report::FillBand(QStringList& cells)
         put(2, n(sums[2].first), kBlank, n(sums[2].result));
         put(3, kBlank, kBlank, n(sums[3].result));
         text += Bracketed(n(sums[0].first)) + Bracketed(n(sums[1].result)) + QStringLiteral("~") +
-                Bracketed(n(sums[2].second)) + Bracketed(n(sums[3].first) + QStringLiteral("+") + n(sums[3].second));
+                Bracketed(n(sums[2].second)) +
+                Bracketed(n(sums[3].first) + QStringLiteral("+") + n(sums[3].second));
         break;
     }
     }

@@ -2,9 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Cifrolo developers
 #include "widgets/TBandReport.h"
 
+#include <QPageSize>
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPageSize>
 #include <cmath>
 
 void TReportItem::Paint(QPainter& painter) const

@@ -38,7 +38,8 @@ void AnswerPages(const QString& pages, const QString& length = QString(), bool s
             Form_paginas->Edit_long->clear();
             QTest::keyClicks(Form_paginas->Edit_long, length);
         }
-        (solutions ? Form_paginas->RadioButton_soluciones : Form_paginas->RadioButton_no_soluciones)->setChecked(true);
+        (solutions ? Form_paginas->RadioButton_soluciones : Form_paginas->RadioButton_no_soluciones)
+            ->setChecked(true);
         QTest::keyClicks(Form_paginas->Edit1, pages);
         QTest::keyClick(Form_paginas->Edit1, Qt::Key_Return);
     });
@@ -117,13 +118,20 @@ private slots:
         QTest::addColumn<bool>("printDialogOk");
         QTest::addColumn<int>("pagesToPrint");
         QTest::addColumn<int>("printLength");
-        QTest::newRow("two pages") << "2" << "297" << true << 2 << 2970;
-        QTest::newRow("99 pages, 200 mm") << "99" << "200" << true << 99 << 2000;
-        QTest::newRow("no count") << "" << "297" << true << 0 << 2970;
-        QTest::newRow("no length: A4") << "3" << "" << true << 3 << 2970;
-        QTest::newRow("letters and signs are not taken") << "-x4" << "1a5b0" << true << 4 << 1500;
-        QTest::newRow("only two digits") << "123" << "297" << true << 12 << 2970;
-        QTest::newRow("print dialog cancelled") << "5" << "150" << false << 0 << 2970;
+        QTest::newRow("two pages") << "2"
+                                   << "297" << true << 2 << 2970;
+        QTest::newRow("99 pages, 200 mm") << "99"
+                                          << "200" << true << 99 << 2000;
+        QTest::newRow("no count") << ""
+                                  << "297" << true << 0 << 2970;
+        QTest::newRow("no length: A4") << "3"
+                                       << "" << true << 3 << 2970;
+        QTest::newRow("letters and signs are not taken") << "-x4"
+                                                         << "1a5b0" << true << 4 << 1500;
+        QTest::newRow("only two digits") << "123"
+                                         << "297" << true << 12 << 2970;
+        QTest::newRow("print dialog cancelled") << "5"
+                                                << "150" << false << 0 << 2970;
     }
     void pageDialogValues()
     {
@@ -167,33 +175,38 @@ private slots:
         QTest::addColumn<int>("kind");
         QTest::addColumn<int>("rows");
         QTest::addColumn<QString>("report");
-        QTest::newRow("Sin llevadas, una columna")
-            << "Conunacolumna1" << "\n\n   5       \n+  3       \n¯¯¯¯       \n" << 1 << -1 << "TForm_informe_1";
-        QTest::newRow("Sin llevadas, dos columnas")
-            << "Condoscolumnas1" << "\n\n   4 3     \n+  2 5     \n¯¯¯¯¯¯     \n" << 2 << -1 << "TForm_informe_1";
+        QTest::newRow("Sin llevadas, una columna") << "Conunacolumna1"
+                                                   << "\n\n   5       \n+  3       \n¯¯¯¯       \n"
+                                                   << 1 << -1 << "TForm_informe_1";
+        QTest::newRow("Sin llevadas, dos columnas") << "Condoscolumnas1"
+                                                    << "\n\n   4 3     \n+  2 5     \n¯¯¯¯¯¯     \n"
+                                                    << 2 << -1 << "TForm_informe_1";
         QTest::newRow("Sin llevadas, tres columnas") << "Contrescolumnas1"
-                                                     << "\n\n   7 3 4     \n+  1 2 5     \n¯¯¯¯¯¯¯¯     \n" << 3
-                                                     << -1 << "TForm_informe_1";
-        QTest::newRow("Con llevadas, una columna")
-            << "Conunacolumna2" << "\n\n   9       \n+  6       \n¯¯¯¯       \n" << 11 << -1 << "TForm_informe_1";
-        QTest::newRow("Con llevadas, dos columnas")
-            << "Condoscolumnas2" << "\n\n   5 8     \n+  3 8     \n¯¯¯¯¯¯     \n" << 12 << -1 << "TForm_informe_1";
+                                                     << "\n\n   7 3 4     \n+  1 2 5     \n¯¯¯¯¯¯¯¯     \n"
+                                                     << 3 << -1 << "TForm_informe_1";
+        QTest::newRow("Con llevadas, una columna") << "Conunacolumna2"
+                                                   << "\n\n   9       \n+  6       \n¯¯¯¯       \n"
+                                                   << 11 << -1 << "TForm_informe_1";
+        QTest::newRow("Con llevadas, dos columnas") << "Condoscolumnas2"
+                                                    << "\n\n   5 8     \n+  3 8     \n¯¯¯¯¯¯     \n"
+                                                    << 12 << -1 << "TForm_informe_1";
         QTest::newRow("Con llevadas, tres columnas") << "Contrescolumnas2"
-                                                     << "\n\n   5 8 4     \n+  6 7 9     \n¯¯¯¯¯¯¯¯     \n" << 13
-                                                     << -1 << "TForm_informe_1";
+                                                     << "\n\n   5 8 4     \n+  6 7 9     \n¯¯¯¯¯¯¯¯     \n"
+                                                     << 13 << -1 << "TForm_informe_1";
         QTest::newRow("tres filas") << "Contresfilas1"
-                                    << "\n\n   5 8 4     \n   4 6 9     \n+  6 7 3     \n¯¯¯¯¯¯¯¯     \n" << 13 << 13
-                                    << "TForm_informe_2";
+                                    << "\n\n   5 8 4     \n   4 6 9     \n+  6 7 3     \n¯¯¯¯¯¯¯¯     \n"
+                                    << 13 << 13 << "TForm_informe_2";
         QTest::newRow("cuatro filas")
             << "Concuatrofilas1"
-            << "\n   5 8 4     \n   4 6 9     \n   3 2 1     \n+  6 7 3     \n¯¯¯¯¯¯¯¯     \n" << 13 << 14
-            << "TForm_informe_2";
+            << "\n   5 8 4     \n   4 6 9     \n   3 2 1     \n+  6 7 3     \n¯¯¯¯¯¯¯¯     \n"
+            << 13 << 14 << "TForm_informe_2";
         QTest::newRow("cinco filas")
             << "Concincofilas1"
-            << "\n   5 8 4 2   \n   4 6 9 5   \n   1 0 5 2   \n   3 2 1 7   \n+  6 7 3 2   \n¯¯¯¯¯¯¯¯¯¯   \n" << 14
-            << 15 << "TForm_informe_2";
+            << "\n   5 8 4 2   \n   4 6 9 5   \n   1 0 5 2   \n   3 2 1 7   \n+  6 7 3 2   \n¯¯¯¯¯¯¯¯¯¯   \n"
+            << 14 << 15 << "TForm_informe_2";
         QTest::newRow("Cálculo mental")
-            << "Clculomental2" << "\n   5 + ... = 12  \n\n   ... + 7 = 12  \n\n   5 + 7 = ....  \n\n  ... + ... = 12  \n\n"
+            << "Clculomental2"
+            << "\n   5 + ... = 12  \n\n   ... + 7 = 12  \n\n   5 + 7 = ....  \n\n  ... + ... = 12  \n\n"
             << -1 << -1 << "TForm_informe_3";
     }
     void printEntries()
@@ -218,8 +231,9 @@ private slots:
             QCOMPARE(Form_paginas->Label_ej->text(), sample);
         };
         Control<QAction>(Form_menu, entry)->trigger();
-        QCOMPARE(Fake().calls, (QStringList{QStringLiteral("modal:TForm_paginas"), QStringLiteral("print-dialog"),
-                                            QStringLiteral("print-preview:") + kTitle}));
+        QCOMPARE(Fake().calls,
+                 (QStringList{QStringLiteral("modal:TForm_paginas"), QStringLiteral("print-dialog"),
+                              QStringLiteral("print-preview:") + kTitle}));
         QCOMPARE(built, report);
         QCOMPARE(game.worksheetKind, kind < 0 ? 99 : kind);
         QCOMPARE(game.worksheetRows, rows < 0 ? 77 : rows);
@@ -314,11 +328,16 @@ private slots:
         QTest::addColumn<int>("pages");
         QTest::addColumn<int>("bandsPerPage");
         QTest::addColumn<int>("filledPerPage");
-        QTest::newRow("columns, A4") << "Contrescolumnas2" << "297" << true << 2 << 6 << 6;
-        QTest::newRow("columns, 200 mm") << "Condoscolumnas1" << "200" << true << 2 << 6 << 4;
-        QTest::newRow("four rows") << "Concuatrofilas1" << "297" << true << 2 << 4 << 4;
-        QTest::newRow("four rows, no solutions") << "Concuatrofilas1" << "297" << false << 2 << 4 << 4;
-        QTest::newRow("mental, 200 mm") << "Clculomental2" << "200" << true << 3 << 6 << 4;
+        QTest::newRow("columns, A4") << "Contrescolumnas2"
+                                     << "297" << true << 2 << 6 << 6;
+        QTest::newRow("columns, 200 mm") << "Condoscolumnas1"
+                                         << "200" << true << 2 << 6 << 4;
+        QTest::newRow("four rows") << "Concuatrofilas1"
+                                   << "297" << true << 2 << 4 << 4;
+        QTest::newRow("four rows, no solutions") << "Concuatrofilas1"
+                                                 << "297" << false << 2 << 4 << 4;
+        QTest::newRow("mental, 200 mm") << "Clculomental2"
+                                        << "200" << true << 3 << 6 << 4;
     }
     void reportPagesRendered()
     {

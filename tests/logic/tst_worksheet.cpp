@@ -90,7 +90,8 @@ private slots:
         QTest::addColumn<int>("group");
         QTest::addColumn<int>("fit");
         for (int kind : {1, 2, 3, 11, 12, 13})
-            QTest::addRow("columns kind %d, 1 page", kind) << Form::Columns << kind << 0 << 1 << 2970 << true << 6 << 6;
+            QTest::addRow("columns kind %d, 1 page", kind)
+                << Form::Columns << kind << 0 << 1 << 2970 << true << 6 << 6;
         QTest::newRow("columns, 3 pages") << Form::Columns << 12 << 0 << 3 << 2970 << true << 6 << 6;
         QTest::newRow("columns, 200 mm") << Form::Columns << 2 << 0 << 2 << 2000 << true << 6 << 4;
         QTest::newRow("columns, no solutions") << Form::Columns << 3 << 0 << 2 << 2970 << false << 6 << 6;
@@ -182,7 +183,7 @@ private slots:
     void columnSolution_data()
     {
         QTest::addColumn<int>("columns");
-        QTest::addColumn<QList<int>>("top");     // hundreds, tens, units
+        QTest::addColumn<QList<int>>("top");  // hundreds, tens, units
         QTest::addColumn<QList<int>>("bottom");
         QTest::addColumn<QString>("text");
         QTest::newRow("7 + 5") << 1 << QList<int>{0, 0, 7} << QList<int>{0, 0, 5} << "12";
@@ -231,30 +232,33 @@ private slots:
                                  << QStringList{"QRLabel_c1_u_f1=7", "QRLabel_c1_u_f2=5", "QRLabel_c2_u_f1=0",
                                                 "QRLabel_c2_u_f2=0", "QRLabel_c3_u_f1=9", "QRLabel_c3_u_f2=9"}
                                  << "~[12][0][18] ";
-        QTest::newRow("kind 13")
-            << Form::Columns << 13 << 0
-            << std::vector<uint32_t>{9, 9, 0, 0, 1, 2, 9, 9, 5, 5, 1, 9, 9, 9, 0, 1, 5, 5}
-            << QStringList{"QRLabel_c1_c_f1=9", "QRLabel_c1_d_f1=9", "QRLabel_c1_u_f1=9", "QRLabel_c1_c_f2=9",
-                           "QRLabel_c1_d_f2=9", "QRLabel_c1_u_f2=9", "QRLabel_c2_c_f1=0", "QRLabel_c2_d_f1=5",
-                           "QRLabel_c2_u_f1=0", "QRLabel_c2_c_f2=0", "QRLabel_c2_d_f2=5", "QRLabel_c2_u_f2=1",
-                           "QRLabel_c3_c_f1=1", "QRLabel_c3_d_f1=1", "QRLabel_c3_u_f1=5", "QRLabel_c3_c_f2=2",
-                           "QRLabel_c3_d_f2=9", "QRLabel_c3_u_f2=5"}
-            << "~[1998][101][410] ";
+        QTest::newRow("kind 13") << Form::Columns << 13 << 0
+                                 << std::vector<uint32_t>{9, 9, 0, 0, 1, 2, 9, 9, 5,
+                                                          5, 1, 9, 9, 9, 0, 1, 5, 5}
+                                 << QStringList{"QRLabel_c1_c_f1=9", "QRLabel_c1_d_f1=9", "QRLabel_c1_u_f1=9",
+                                                "QRLabel_c1_c_f2=9", "QRLabel_c1_d_f2=9", "QRLabel_c1_u_f2=9",
+                                                "QRLabel_c2_c_f1=0", "QRLabel_c2_d_f1=5", "QRLabel_c2_u_f1=0",
+                                                "QRLabel_c2_c_f2=0", "QRLabel_c2_d_f2=5", "QRLabel_c2_u_f2=1",
+                                                "QRLabel_c3_c_f1=1", "QRLabel_c3_d_f1=1", "QRLabel_c3_u_f1=5",
+                                                "QRLabel_c3_c_f2=2", "QRLabel_c3_d_f2=9", "QRLabel_c3_u_f2=5"}
+                                 << "~[1998][101][410] ";
         // Top row first; below 10 goes up by 10; the limit wraps.
         QTest::newRow("three rows") << Form::Rows << 13 << 13
                                     << std::vector<uint32_t>{584, 469, 673, 5, 1000, 999, 100, 200, 300}
-                                    << QStringList{"QRLabel_c1_f3=5 8 4", "QRLabel_c1_f2=4 6 9", "QRLabel_c1_f1=6 7 3",
-                                                   "QRLabel_c2_f3=1 5", "QRLabel_c2_f2=1 0", "QRLabel_c2_f1=9 9 9",
-                                                   "QRLabel_c3_f3=1 0 0", "QRLabel_c3_f2=2 0 0", "QRLabel_c3_f1=3 0 0"}
+                                    << QStringList{"QRLabel_c1_f3=5 8 4", "QRLabel_c1_f2=4 6 9",
+                                                   "QRLabel_c1_f1=6 7 3", "QRLabel_c2_f3=1 5",
+                                                   "QRLabel_c2_f2=1 0",   "QRLabel_c2_f1=9 9 9",
+                                                   "QRLabel_c3_f3=1 0 0", "QRLabel_c3_f2=2 0 0",
+                                                   "QRLabel_c3_f1=3 0 0"}
                                     << "~[1726][1024][600] ";
         QTest::newRow("five rows")
             << Form::Rows << 14 << 15
             << std::vector<uint32_t>{5842, 4695, 1052, 3217, 6732, 9999, 10000, 9, 10, 11, 1, 2, 3, 4, 5}
             << QStringList{"QRLabel_c1_f5=5 8 4 2", "QRLabel_c1_f4=4 6 9 5", "QRLabel_c1_f3=1 0 5 2",
                            "QRLabel_c1_f2=3 2 1 7", "QRLabel_c1_f1=6 7 3 2", "QRLabel_c2_f5=9 9 9 9",
-                           "QRLabel_c2_f4=1 0", "QRLabel_c2_f3=1 9", "QRLabel_c2_f2=1 0",
-                           "QRLabel_c2_f1=1 1", "QRLabel_c3_f5=1 1", "QRLabel_c3_f4=1 2",
-                           "QRLabel_c3_f3=1 3", "QRLabel_c3_f2=1 4", "QRLabel_c3_f1=1 5"}
+                           "QRLabel_c2_f4=1 0",     "QRLabel_c2_f3=1 9",     "QRLabel_c2_f2=1 0",
+                           "QRLabel_c2_f1=1 1",     "QRLabel_c3_f5=1 1",     "QRLabel_c3_f4=1 2",
+                           "QRLabel_c3_f3=1 3",     "QRLabel_c3_f2=1 4",     "QRLabel_c3_f1=1 5"}
             << "~[21538][10049][65] ";
     }
     void bandTexts()
@@ -296,16 +300,19 @@ private slots:
         // A fixed second addend draws nothing and stays fixed.
         QTest::newRow("Hasta 10, fixed +3")
             << 11 << 3 << std::vector<uint32_t>{5, 10, 11, 7}
-            << QStringList{".......", "3", "8", "10", "3", ".......", "0", ".......", "3", ".......", ".......", "10"}
+            << QStringList{".......", "3",       "8", "10",      "3",       ".......",
+                           "0",       ".......", "3", ".......", ".......", "10"}
             << "~[5][13]~[3][7+3] ";
         QTest::newRow("Hasta 20, random to 30")
             << 21 << 31 << std::vector<uint32_t>{20, 30, 21, 31, 4, 6, 0, 0}
-            << QStringList{".......", "30", "50", "0", "0", ".......", "4", ".......", "10", ".......", ".......", "0"}
+            << QStringList{".......", "30",      "50", "0",       "0",       ".......",
+                           "4",       ".......", "10", ".......", ".......", "0"}
             << "~[20][0]~[6][0+0] ";
-        QTest::newRow("Sin límite both") << 251 << 201 << std::vector<uint32_t>{250, 200, 1, 2, 3, 4, 5, 6}
-                                         << QStringList{".......", "200", "450", "1", "2", ".......", "3",
-                                                        ".......", "7", ".......", ".......", "11"}
-                                         << "~[250][3]~[4][5+6] ";
+        QTest::newRow("Sin límite both")
+            << 251 << 201 << std::vector<uint32_t>{250, 200, 1, 2, 3, 4, 5, 6}
+            << QStringList{".......", "200",     "450", "1",       "2",       ".......",
+                           "3",       ".......", "7",   ".......", ".......", "11"}
+            << "~[250][3]~[4][5+6] ";
     }
     void mentalBandFollowsTheWindowSettings()
     {
