@@ -4,6 +4,7 @@
 
 #include "app/TunePlayer.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
@@ -15,7 +16,6 @@
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
-#include <QAction>
 #include <QPrinter>
 #include <QScreen>
 #include <QSoundEffect>

@@ -14,6 +14,8 @@
 #include "forms/TForm_sumas1.h"
 #include "forms/TForm_sumas2.h"
 #include "forms/TWorksheetForm.h"
+#include "logic/MentalArithmetic.h"
+#include "logic/Worksheet.h"
 #include "widgets/TBackground.h"
 #include "widgets/TColor95Button.h"
 #include "widgets/TGIFImage.h"

@@ -2,10 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Cifrolo developers
 #pragma once
 
-#include "logic/Worksheet.h"
-
 #include <QMainWindow>
 #include <QPixmap>
+#include <cstdint>
 
 class QAction;
 class QDialog;
@@ -16,6 +15,9 @@ class QMenu;
 class QTimer;
 class TColor95Button;
 class TGIFImage;
+namespace Worksheet {
+enum class Form;
+}
 
 // The main window: big buttons, menus, the player panel and the clock.
 class TForm_menu : public QMainWindow {
