@@ -6,6 +6,7 @@
 #include <QSize>
 #include <QString>
 #include <cstdint>
+#include <functional>
 
 class QDialog;
 class QPrinter;
@@ -58,6 +59,11 @@ public:
                                  const QString& filter) = 0;
     // The print set-up dialog; false when cancelled.
     virtual bool PrintDialog(QPrinter* printer, QWidget* parent) = 0;
+    // The print preview of a paged document, from which the user prints.
+    // paint draws every page on the printer it is given and returns false
+    // when it cannot; the call returns false when any painting failed.
+    virtual bool PrintPreview(QPrinter* printer, QWidget* parent, const QString& title,
+                              const std::function<bool(QPrinter*)>& paint) = 0;
 
     virtual QDate Today() = 0;
     virtual QSize ScreenSize() = 0;

@@ -4,6 +4,7 @@
 
 #include "app/TunePlayer.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
@@ -16,6 +17,7 @@
 #include <QMimeDatabase>
 #include <QPointer>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QProcess>
 #include <QScreen>
@@ -181,6 +183,27 @@ bool QtPlatform::PrintDialog(QPrinter* printer, QWidget* parent)
     QPrintDialog dialog(printer, parent);
     GiveBackActivation back;
     return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtPlatform::PrintPreview(QPrinter* printer, QWidget* parent, const QString& title,
+                              const std::function<bool(QPrinter*)>& paint)
+{
+    QPrintPreviewDialog dialog(printer, parent);
+    dialog.setWindowTitle(title);
+    // Above an exercise window, which stays on top too.
+    dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
+    bool painted = true;
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&painted, &paint](QPrinter* p) { painted = paint(p) && painted; });
+    // The tool bar takes no focus: give its print action the usual keys.
+    const QString printText = QCoreApplication::translate("QPrintPreviewDialog", "Print");
+    for (QAction* action : dialog.findChildren<QAction*>())
+        if (action->text() == printText && action->shortcut().isEmpty())
+            action->setShortcut(QKeySequence::Print);
+    dialog.setWindowState(Qt::WindowMaximized);
+    GiveBackActivation back;
+    dialog.exec();
+    return painted;
 }
 
 QDate QtPlatform::Today() { return QDate::currentDate(); }

@@ -31,6 +31,8 @@ public:
     QString SaveFileName(QWidget* parent, const QString& title, const QString& start,
                          const QString& filter) override;
     bool PrintDialog(QPrinter* printer, QWidget* parent) override;
+    bool PrintPreview(QPrinter* printer, QWidget* parent, const QString& title,
+                      const std::function<bool(QPrinter*)>& paint) override;
     QDate Today() override;
     QSize ScreenSize() override;
     void Alert(QWidget* window) override;

@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 #include <QPixmap>
+#include <cstdint>
 
 class QAction;
 class QDialog;
@@ -15,6 +16,9 @@ class QTimer;
 class TColor95Button;
 class TForm_ayuda;
 class TGIFImage;
+namespace Worksheet {
+enum class Form;
+}
 
 // The main window: big buttons, menus, the player panel and the clock.
 class TForm_menu : public QMainWindow {
@@ -129,6 +133,16 @@ public:
     void Agnadirnuevosjugadores1Click();
     void Leerjugadoresdearchivo1Click();
     void Controlderesultados1Click();
+    void Conunacolumna1Click();
+    void Condoscolumnas1Click();
+    void Contrescolumnas1Click();
+    void Conunacolumna2Click();
+    void Condoscolumnas2Click();
+    void Contrescolumnas2Click();
+    void Contresfilas1Click();
+    void Concuatrofilas1Click();
+    void Concincofilas1Click();
+    void Clculomental2Click();
     void Ayuda2Click();
     void Autor1Click();
 
@@ -153,6 +167,9 @@ private:
                           const QColor& text);
     void RunPanel(QFrame* panel);
     void RunNewGameDialog();
+    // A print entry: the page dialog with the sample, then the worksheet's
+    // preview. A kind or rows code below 0 leaves the last one in place.
+    void PrintWorksheet(const QString& sample, Worksheet::Form form, int32_t kind, int32_t rows);
     void TileBackground();
 
     bool firstTickDone_ = false;

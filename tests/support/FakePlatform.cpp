@@ -3,6 +3,7 @@
 #include "tests/support/FakePlatform.h"
 
 #include <QDialog>
+#include <QPrinter>
 #include <QUrl>
 
 void FakePlatform::OnModal(const QString& objectName, ModalHandler handler)
@@ -102,6 +103,21 @@ bool FakePlatform::PrintDialog(QPrinter*, QWidget*)
 {
     calls << QStringLiteral("print-dialog");
     return printDialogAccepts;
+}
+
+bool FakePlatform::PrintPreview(QPrinter* printer, QWidget*, const QString& title,
+                                const std::function<bool(QPrinter*)>& paint)
+{
+    calls << QStringLiteral("print-preview:") + title;
+    bool painted = true;
+    if (duringPreview)
+        duringPreview();
+    if (!previewPdf.isEmpty()) {
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(previewPdf);
+        painted = paint(printer);
+    }
+    return previewWorks && painted;
 }
 
 QDate FakePlatform::Today() { return today; }

@@ -25,6 +25,12 @@ public:
     std::deque<QString> saveFileNames; // for SaveFileName; empty = cancelled
     bool printDialogAccepts = true;
     bool openUrlOpens = true;  // false: no program takes the file
+    // PrintPreview paints into this PDF file when it is set; otherwise it
+    // paints nothing. previewWorks false makes it report a failure.
+    QString previewPdf;
+    bool previewWorks = true;
+    // Runs while the preview is open, before it paints.
+    std::function<void()> duringPreview;
     TuneOpen tuneOpenResult = TuneOpen::Opened;
     QDate today{2026, 12, 7};
     QSize screen{1280, 1024};
@@ -52,6 +58,8 @@ public:
     QString SaveFileName(QWidget* parent, const QString& title, const QString& start,
                          const QString& filter) override;
     bool PrintDialog(QPrinter* printer, QWidget* parent) override;
+    bool PrintPreview(QPrinter* printer, QWidget* parent, const QString& title,
+                      const std::function<bool(QPrinter*)>& paint) override;
     QDate Today() override;
     QSize ScreenSize() override;
     void Alert(QWidget* window) override;
