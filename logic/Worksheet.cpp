@@ -3,7 +3,7 @@
 #include "logic/Worksheet.h"
 
 #include "logic/Random.h"
-#include "logic/Scoring.h"
+#include "logic/Texts.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "logic/MentalArithmetic.h"
-#include "logic/SingleColumn.h"
+#include "logic/SumDigits.h"
 
 #include <QString>
 #include <QStringList>

@@ -45,7 +45,8 @@ T* Control(QWidget* window, const QString& name)
                  __FILE__, __LINE__);
     if constexpr (std::is_constructible_v<T, QWidget*>) {
         auto* standIn = new T(window);
-        standIn->hide();
+        if constexpr (std::is_base_of_v<QWidget, T>)
+            standIn->hide();
         return standIn;
     } else {
         return nullptr;
