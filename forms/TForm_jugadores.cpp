@@ -178,6 +178,7 @@ void TForm_jugadores::showEvent(QShowEvent* event)
 
 void TForm_jugadores::FormShow()
 {
+    answered_ = false;
     for (QLineEdit* box : boxes_)
         box->clear();
     Edit_jugador1->setFocus();
@@ -188,7 +189,17 @@ void TForm_jugadores::FormShow()
 void TForm_jugadores::Timer_persianaTimer()
 {
     Timer_persiana->stop();
-    rollOpenHeight(this, designedSize_.width(), designedSize_.height(), false);
+    // Drawn at every step, so that the blind is seen unrolling. A close asked
+    // for meanwhile (the window manager's gets through the screen updates)
+    // waits until the blind is down.
+    opening_ = true;
+    rollOpenHeight(this, designedSize_.width(), designedSize_.height(), true);
+    opening_ = false;
+    if (pendingResult_) {
+        const int r = *pendingResult_;
+        pendingResult_.reset();
+        done(r);
+    }
 }
 
 void TForm_jugadores::xpButton2Click()
@@ -232,6 +243,16 @@ void TForm_jugadores::xpButton1Click() { reject(); }
 
 void TForm_jugadores::done(int r)
 {
+    if (opening_) {
+        if (!pendingResult_)
+            pendingResult_ = r;
+        return;
+    }
+    // Answered once: a close that arrives while the blind rolls up must not
+    // answer again (a nested Cancel would undo the players just registered).
+    if (answered_)
+        return;
+    answered_ = true;
     FormClose();
     QDialog::done(r);
 }

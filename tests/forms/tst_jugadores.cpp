@@ -115,6 +115,8 @@ private slots:
     void onlyJugarGivesTheResultOk_data();
     void onlyJugarGivesTheResultOk();
     void eachShowingUnrollsEmptyAndClosesSmall();
+    void aCloseDuringTheBlindAnswersNothingMore_data();
+    void aCloseDuringTheBlindAnswersNothingMore();
 };
 
 void TestJugadores::newGameRegistersTheTypedNamesAfterAReset_data()
@@ -427,6 +429,87 @@ void TestJugadores::eachShowingUnrollsEmptyAndClosesSmall()
     ThePlatform().RunModal(dialog);
     QVERIFY(!dialog->Timer_persiana->isActive());
     QVERIFY(dialog->height() <= small.height());
+}
+
+void TestJugadores::aCloseDuringTheBlindAnswersNothingMore_data()
+{
+    QTest::addColumn<QString>("answer");  // "Jugar", "Cancelar" or "" (none: the close answers)
+    QTest::addColumn<bool>("whileOpening");  // the close arrives as the blind unrolls
+    QTest::addColumn<int>("closes");         // close requests, one per screen update
+    QTest::addColumn<int>("result");
+    QTest::newRow("Jugar, closed while rolling up") << "Jugar" << false << 1 << int(QDialog::Accepted);
+    QTest::newRow("Jugar, closed again and again") << "Jugar" << false << 50 << int(QDialog::Accepted);
+    QTest::newRow("Cancelar, closed while rolling up") << "Cancelar" << false << 3 << int(QDialog::Rejected);
+    QTest::newRow("closed while unrolling") << "" << true << 1 << int(QDialog::Rejected);
+    QTest::newRow("closed twice while unrolling") << "" << true << 2 << int(QDialog::Rejected);
+}
+
+void TestJugadores::aCloseDuringTheBlindAnswersNothingMore()
+{
+    QFETCH(QString, answer);
+    QFETCH(bool, whileOpening);
+    QFETCH(int, closes);
+    QFETCH(int, result);
+
+    PlayersWithScores({"Old1", "Old2"});
+    TForm_jugadores* dialog = Form_jugadores;
+    int sent = 0;
+    int rolledWhileClosing = 0;
+    int tallest = 0;
+    Fake().OnModal(QStringLiteral("TForm_jugadores"), [&](QDialog*) {
+        FillBoxes(dialog, {"Ana", "Luis", "Eva"});
+        if (!whileOpening)
+            dialog->Timer_persianaTimer();  // the blind is down before the answer
+        Fake().onFlush = [&](QWidget* w) {
+            if (w != dialog)
+                return;
+            tallest = qMax(tallest, dialog->height());
+            if (!dialog->isVisible())
+                ++rolledWhileClosing;  // a nested close would roll a hidden window
+            if (sent < closes) {
+                ++sent;
+                dialog->close();
+            }
+        };
+        if (whileOpening) {
+            dialog->Timer_persianaTimer();
+        } else {
+            if (answer == QLatin1String("Jugar"))
+                Click(dialog, "xpButton2");
+            else
+                Click(dialog, "xpButton1");
+        }
+        Fake().onFlush = nullptr;
+    });
+    QList<int> answers;
+    const auto connection =
+        QObject::connect(dialog, &QDialog::finished, [&answers](int r) { answers << r; });
+    game.playerCount = 0;  // a new game, as the main window starts it
+    const int got = ThePlatform().RunModal(dialog);
+    QObject::disconnect(connection);
+
+    // Answered once, with the answer given first.
+    QCOMPARE(answers, QList<int>{result});
+
+    QCOMPARE(sent, closes);
+    QCOMPARE(got, result);
+    QCOMPARE(rolledWhileClosing, 0);
+    QVERIFY(!dialog->isVisible());
+    if (result == QDialog::Accepted) {
+        QCOMPARE(RegisteredNames(), (QStringList{"Ana", "Luis", "Eva"}));
+        QCOMPARE(game.playerCount, 3);
+        QVERIFY(TurnButtonsEnabled());
+    } else {
+        QCOMPARE(game.playerCount, 0);
+        QCOMPARE(game.players[0].Name(), QStringLiteral("Old1"));
+        QCOMPARE(game.pointsTable[2].points, 41);
+    }
+    if (whileOpening) {
+        // The blind came all the way down before the close rolled it up.
+        QVERIFY2(tallest >= 335, qPrintable(QString::number(tallest)));
+    }
+    // Small again, ready for the next showing.
+    QVERIFY(dialog->height() < 335);
 }
 
 QTEST_MAIN(TestJugadores)

@@ -110,4 +110,8 @@ bool FakePlatform::OpenUrl(const QUrl& url)
     return true;
 }
 
-void FakePlatform::Flush(QWidget*) {}
+void FakePlatform::Flush(QWidget* window)
+{
+    if (onFlush)
+        onFlush(window);
+}
