@@ -52,8 +52,11 @@ private:
     // loaded.
     bool FaceDisplay(const QString& fileName);
     void SetAnimationGeometry(const QRect& r);
+    void ReleasePictures();
     void AnimationStep(const QRect& r);
 
+    class TiledFace;
+    TiledFace* tiles_ = nullptr;
     QRect geometry_;
     bool opened_ = false;   // the opening ran in this showing
     bool closing_ = false;
