@@ -9,6 +9,7 @@
 #include "app/Services.h"
 #include "app/Windows.h"
 #include "forms/TForm_menu.h"
+#include "logic/PlayerName.h"
 #include "widgets/TxpButton.h"
 
 #include <QKeyEvent>
@@ -16,10 +17,11 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QTimer>
+#include <QValidator>
+#include <algorithm>
 
 namespace {
 
-constexpr int kNameLength = 19;  // fits both name fields with their zero
 const QColor kFormColour(0xCA, 0xFF, 0xCA);
 const QColor kNavy(0x00, 0x00, 0x80);
 const QColor kAqua(0x00, 0xFF, 0xFF);
@@ -40,6 +42,27 @@ protected:
         QPainter painter(this);
         painter.setPen(Qt::black);
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+};
+
+// Takes only what a name can store (see PlayerName), whether typed or
+// pasted, and at most PlayerName::kMaxChars characters of it: a key that
+// would add anything else is not accepted.
+class NameValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& pos) const override
+    {
+        const int cursor = int(PlayerName::Storable(input.left(pos)).size());
+        input = PlayerName::Storable(input);
+        if (input.size() > PlayerName::kMaxChars) {
+            // Typed or pasted in the middle: refused whole. At the end: what fits.
+            if (cursor < input.size())
+                return Invalid;
+            input.truncate(PlayerName::kMaxChars);
+        }
+        pos = std::min(cursor, int(input.size()));
+        return Acceptable;
     }
 };
 
@@ -119,7 +142,10 @@ TForm_jugadores::TForm_jugadores(QWidget* parent)
         e->setObjectName(QStringLiteral("Edit_jugador%1").arg(i + 1));
         e->setGeometry(i < 5 ? 40 : 335, tops[i % 5], 240, 27);
         e->setFont(nameFont);
-        e->setMaxLength(kNameLength);
+        // Room for the UTF-16 units of accents typed apart; the validator
+        // counts characters.
+        e->setMaxLength(4 * PlayerName::kMaxChars);
+        e->setValidator(new NameValidator(e));
         SetBackgroundColour(e, kAqua);
         SetTextColour(e, kNavy);
         SetHint(e, hint);
@@ -212,7 +238,8 @@ void TForm_jugadores::xpButton2Click()
     }
     QStringList dropped;
     for (QLineEdit* box : boxes_) {
-        const QString name = CleanName(box->text());
+        // A name of characters that cannot be stored is no name at all.
+        const QString name = CleanName(PlayerName::Storable(box->text())).left(PlayerName::kMaxChars);
         if (name.isEmpty())
             continue;
         if (n >= kMaxPlayers) {

@@ -8,6 +8,8 @@
 #include "tests/support/TestGame.h"
 #include "widgets/TColor95Button.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -110,6 +112,8 @@ private slots:
     void neverMoreThanFiftyPlayers_data();
     void neverMoreThanFiftyPlayers();
     void aNameKeepsAtMostNineteenCharacters();
+    void namesHoldOnlyWhatCanBeStored_data();
+    void namesHoldOnlyWhatCanBeStored();
     void leavingWithoutJugarChangesNothing_data();
     void leavingWithoutJugarChangesNothing();
     void onlyJugarGivesTheResultOk_data();
@@ -281,6 +285,59 @@ void TestJugadores::aNameKeepsAtMostNineteenCharacters()
     QCOMPARE(typed, QStringLiteral("Maximiliano Bartolo"));
     QCOMPARE(RegisteredNames(), QStringList{"Maximiliano Bartolo"});
     QCOMPARE(PointsNames(), QStringList{"Maximiliano Bartolo"});
+}
+
+void TestJugadores::namesHoldOnlyWhatCanBeStored_data()
+{
+    QTest::addColumn<QString>("how");  // "typed" key by key, or "pasted"
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shown");  // what the box then shows
+    const QString eAcute = QString::fromUtf8("e\xcc\x81");
+    const QString smile = QString::fromUtf8("\xf0\x9f\x98\x80");
+    const QString e19 = QString(19, QChar(0xE9));
+    for (const char* how : {"typed", "pasted"}) {
+        QTest::addRow("%s: emoji only", how) << how << smile << "";
+        QTest::addRow("%s: chinese", how) << how << QString::fromUtf8("李小龙") << "";
+        QTest::addRow("%s: accent apart", how) << how << QStringLiteral("Jos") + eAcute
+                                               << QString::fromUtf8("José");
+        QTest::addRow("%s: zero-width space", how) << how << QString::fromUtf8("\xe2\x80\x8b") << "";
+        QTest::addRow("%s: emoji inside", how) << how << QStringLiteral("Iker") + smile + QStringLiteral("!")
+                                               << "Iker!";
+        QTest::addRow("%s: emoji as the 19th character", how)
+            << how << QStringLiteral("ABCDEFGHIJKLMNOPQR") + smile << "ABCDEFGHIJKLMNOPQR";
+        // 19 characters in 38 UTF-16 units: all of them fit.
+        QTest::addRow("%s: nineteen accents apart", how) << how << QString(eAcute).repeated(19) << e19;
+        QTest::addRow("%s: twenty accents apart", how) << how << QString(eAcute).repeated(20) << e19;
+    }
+}
+
+void TestJugadores::namesHoldOnlyWhatCanBeStored()
+{
+    QFETCH(QString, how);
+    QFETCH(QString, text);
+    QFETCH(QString, shown);
+    QString seen;
+    Fake().OnModal(QStringLiteral("TForm_jugadores"), [&](QDialog* d) {
+        auto* box = Control<QLineEdit>(d, QStringLiteral("Edit_jugador1"));
+        if (how == QLatin1String("typed")) {
+            // Key by key, as a keyboard or an input method delivers them.
+            for (QChar c : text) {
+                QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+                QApplication::sendEvent(box, &press);
+            }
+        } else {
+            box->insert(text);
+        }
+        seen = box->text();
+        Click(d, "xpButton2");
+    });
+    Form_menu->Iniciarnuevojuego1Click();
+
+    QCOMPARE(seen, shown);
+    // What is shown is what is stored, and the stored name reads back the same.
+    const QStringList expected = shown.isEmpty() ? QStringList{"Sin nombre"} : QStringList{shown};
+    QCOMPARE(RegisteredNames(), expected);
+    QCOMPARE(PointsNames(), expected);
 }
 
 void TestJugadores::leavingWithoutJugarChangesNothing_data()
