@@ -85,6 +85,7 @@ private slots:
     void tuneRejectsWhatIsNotMidi_data();
     void tuneRejectsWhatIsNotMidi();
     void tuneWithoutOutputDevice();
+    void tuneUsesTheDeviceOnlyWhilePlaying();
 
 private:
     // Shows the bonus window once, letting its timer tick; returns the
@@ -665,6 +666,23 @@ void TestRewards::tuneWithoutOutputDevice()
     QCOMPARE(tune.Open(SourceFile("assets/game/acierto.mid")), Platform::TuneOpen::NoOutput);
     tune.Play();
     tune.Stop();
+}
+
+void TestRewards::tuneUsesTheDeviceOnlyWhilePlaying()
+{
+    if (QMediaDevices::audioOutputs().isEmpty())
+        QSKIP("no audio output to play on (a PulseAudio null sink will do)");
+    const auto threads = [] { return QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(); };
+    TunePlayer tune;
+    QCOMPARE(tune.Open(SourceFile("assets/game/acierto.mid")), Platform::TuneOpen::Opened);
+    const auto idle = threads();
+    for (int round = 0; round < 2; ++round) {
+        tune.Play();  // the second time resumes
+        QVERIFY(threads() > idle);
+        tune.Stop();
+        QCOMPARE(threads(), idle);
+    }
+    tune.Close();
 }
 
 QTEST_MAIN(TestRewards)
