@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Cifrolo developers
 #include "app/QtPlatform.h"
+#include "app/Startup.h"
 #include "app/Windows.h"
 #include "forms/TForm_menu.h"
 
@@ -14,7 +15,9 @@
 
 int main(int argc, char* argv[])
 {
+    GuardStartup();
     QApplication app(argc, argv);
+    EndStartup();
     QApplication::setApplicationName(QStringLiteral("Cifrolo"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icono.png")));
 
