@@ -8,6 +8,7 @@
 #include "app/Services.h"
 #include "logic/FaceAnimation.h"
 
+#include <QElapsedTimer>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -171,8 +172,7 @@ bool TForm_muchos_aciertos::FaceDisplay(const QString& fileName)
     SetAnimationGeometry(opening.setUp);
     activateWindow();
     ThePlatform().Flush(this);
-    for (const QRect& r : opening.steps)
-        AnimationStep(r);
+    RunSteps(opening.steps);
     opened_ = true;
     return true;
 }
@@ -183,11 +183,27 @@ void TForm_muchos_aciertos::SetAnimationGeometry(const QRect& r)
     setGeometry(r.x(), r.y(), qMax(1, r.width()), qMax(1, r.height()));
 }
 
-void TForm_muchos_aciertos::AnimationStep(const QRect& r)
+void TForm_muchos_aciertos::RunSteps(const QList<QRect>& steps)
 {
-    SetAnimationGeometry(r);
-    ThePlatform().Flush(this);
-    Pause(kStepPause);
+    // Step i is due at i pauses from the start. Where painting takes longer
+    // than a pause (a very large screen), the steps whose time has passed are
+    // left out, so an animation lasts about as long on any screen; the last
+    // step, the one that ends it, always shows.
+    qint64 clock = 0;  // ms since the first step, painting and pauses
+    for (qsizetype i = 0; i < steps.size(); ++i) {
+        const qint64 due = qint64(i) * kStepPause;
+        if (i + 1 < steps.size() && clock >= due + kStepPause)
+            continue;
+        QElapsedTimer painting;
+        painting.start();
+        SetAnimationGeometry(steps[i]);
+        ThePlatform().Flush(this);
+        clock += painting.elapsed();
+        const qint64 next = due + kStepPause;
+        // In whole tens of milliseconds: a quick paint leaves the full pause.
+        if (clock < next)
+            clock += Pause(uint32_t((next - clock + 9) / 10 * 10));
+    }
 }
 
 void TForm_muchos_aciertos::done(int r)
@@ -218,8 +234,7 @@ void TForm_muchos_aciertos::FormClose()
         const QList<QRect> closing =
             FaceAnimation::ClosingAnimation(animationStyle, geometry_, screen.width(),
                                             screen.height(), horizontalStep, verticalStep);
-        for (const QRect& r : closing)
-            AnimationStep(r);
+        RunSteps(closing);
     }
     opened_ = false;
     animationStyle = FaceAnimation::NextStyle(animationStyle);

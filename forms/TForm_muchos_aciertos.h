@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QList>
 #include <QRect>
 
 class QFrame;
@@ -53,7 +54,8 @@ private:
     bool FaceDisplay(const QString& fileName);
     void SetAnimationGeometry(const QRect& r);
     void ReleasePictures();
-    void AnimationStep(const QRect& r);
+    // Shows the geometries one by one, a pause apart.
+    void RunSteps(const QList<QRect>& steps);
 
     class TiledFace;
     TiledFace* tiles_ = nullptr;
