@@ -36,7 +36,7 @@ void StartupHandler(QtMsgType type, const QMessageLogContext& context, const QSt
     held->append({type, QString::fromUtf8(context.category ? context.category : ""), text});
 }
 
-}  // namespace
+} // namespace
 
 void GuardStartup()
 {

@@ -110,7 +110,7 @@ private:
     QtPlatform real_;
 };
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {

@@ -8,8 +8,8 @@ class QIODevice;
 
 // What a picture is for decides how large it may sensibly be.
 enum class PictureRole {
-    Picture,  // a background or the notice's picture, shown at most screen-sized
-    Face,     // a bonus face, tiled and shown at double size
+    Picture, // a background or the notice's picture, shown at most screen-sized
+    Face,    // a bonus face, tiled and shown at double size
 };
 
 namespace Pictures {
@@ -19,9 +19,9 @@ namespace Pictures {
 bool SizeFits(QSize size, PictureRole role);
 
 enum class Completeness {
-    NotJudged,  // not a Windows bitmap, or one of a kind not checked here
+    NotJudged, // not a Windows bitmap, or one of a kind not checked here
     Complete,
-    Truncated,  // fewer pixel bytes than the header announces
+    Truncated, // fewer pixel bytes than the header announces
 };
 
 // Reads a Windows bitmap's header (and, when run-length coded, walks its
@@ -29,4 +29,4 @@ enum class Completeness {
 // decoding them. Leaves the device's position anywhere.
 Completeness CheckBitmap(QIODevice& file);
 
-}  // namespace Pictures
+} // namespace Pictures

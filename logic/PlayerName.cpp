@@ -25,4 +25,4 @@ QString Storable(const QString& text)
     return out;
 }
 
-}  // namespace PlayerName
+} // namespace PlayerName

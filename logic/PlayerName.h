@@ -19,4 +19,4 @@ bool IsStorable(char32_t c);
 // no cutting to length.
 QString Storable(const QString& text);
 
-}  // namespace PlayerName
+} // namespace PlayerName

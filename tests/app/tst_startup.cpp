@@ -13,10 +13,13 @@ private slots:
     void noScreenSaysSoInSpanish_data()
     {
         QTest::addColumn<QString>("platform");
-        QTest::addColumn<QString>("display");  // empty: none set
-        QTest::newRow("no display") << "xcb" << "";
-        QTest::newRow("a display nobody serves") << "xcb" << ":97";
-        QTest::newRow("a screen kind that does not exist") << "ninguna" << "";
+        QTest::addColumn<QString>("display"); // empty: none set
+        QTest::newRow("no display") << "xcb"
+                                    << "";
+        QTest::newRow("a display nobody serves") << "xcb"
+                                                 << ":97";
+        QTest::newRow("a screen kind that does not exist") << "ninguna"
+                                                           << "";
     }
     void noScreenSaysSoInSpanish()
     {
@@ -33,7 +36,7 @@ private slots:
         child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--arranque")});
         QVERIFY(child.waitForFinished(30000));
         const QByteArray err = child.readAllStandardError();
-        QCOMPARE(child.exitStatus(), QProcess::NormalExit);  // not aborted
+        QCOMPARE(child.exitStatus(), QProcess::NormalExit); // not aborted
         QCOMPARE(child.exitCode(), 1);
         QCOMPARE(err, QByteArray(kNoScreenText));
     }

@@ -29,11 +29,11 @@ QByteArray RleBitmap(int width, int height, const QByteArray& runs)
     PutLe32(b, 14, 40);
     PutLe32(b, 18, width);
     PutLe32(b, 22, height);
-    b[26] = 1;  // planes
-    b[28] = 8;  // bits per pixel
-    b[30] = 1;  // RLE8
+    b[26] = 1; // planes
+    b[28] = 8; // bits per pixel
+    b[30] = 1; // RLE8
     PutLe32(b, 34, runs.size());
-    PutLe32(b, 46, 2);  // colours used
+    PutLe32(b, 46, 2); // colours used
     const char palette[8] = {0, 0, 0, 0, char(255), char(255), char(255), 0};
     b.replace(54, 8, QByteArray(palette, 8));
     return b + runs;
@@ -57,7 +57,7 @@ QByteArray TopDown(QByteArray bmp)
     return bmp;
 }
 
-}  // namespace
+} // namespace
 
 class TestPictures : public QObject {
     Q_OBJECT
@@ -75,7 +75,7 @@ void TestPictures::onlyWholeReasonablePicturesAreRead_data()
     QTest::addColumn<bool>("asFace");
 
     const QByteArray good = BitmapBytes(30, 20, Qt::blue);
-    const QByteArray twoRows = QByteArray("\x03\x01\x00\x00\x03\x00\x00\x01", 8);  // 3 px, EOL, 3 px, end
+    const QByteArray twoRows = QByteArray("\x03\x01\x00\x00\x03\x00\x00\x01", 8); // 3 px, EOL, 3 px, end
     QTest::newRow("whole bitmap") << good << true << true;
     QTest::newRow("cut to 100 bytes") << good.left(100) << false << false;
     QTest::newRow("one byte short") << good.left(good.size() - 1) << false << false;
@@ -87,10 +87,8 @@ void TestPictures::onlyWholeReasonablePicturesAreRead_data()
     QTest::newRow("run-length, cut in a literal run")
         << RleBitmap(4, 1, QByteArray("\x00\x04\x01", 3)) << false << false;
     // A few bytes may claim any size: refused before decoding.
-    QTest::newRow("claims 5500 x 5500") << RleBitmap(5500, 5500, QByteArray("\x00\x01", 2)) << false
-                                        << false;
-    QTest::newRow("wider than any face") << RleBitmap(4500, 10, QByteArray("\x00\x01", 2)) << true
-                                         << false;
+    QTest::newRow("claims 5500 x 5500") << RleBitmap(5500, 5500, QByteArray("\x00\x01", 2)) << false << false;
+    QTest::newRow("wider than any face") << RleBitmap(4500, 10, QByteArray("\x00\x01", 2)) << true << false;
     QTest::newRow("a png") << Png(8, 8) << true << true;
     QTest::newRow("a png cut short") << Png(64, 64).left(60) << false << false;
     QTest::newRow("not a picture") << QByteArray("cara") << false << false;

@@ -35,7 +35,7 @@ bool RoundTrips(char32_t c, const char* codePage)
     return ok;
 }
 
-}  // namespace
+} // namespace
 
 class TestPlayerName : public QObject {
     Q_OBJECT
@@ -47,7 +47,7 @@ private slots:
         int taken = 0;
         for (char32_t c = 0x20; c < 0x10000; ++c) {
             if (c == 0x7F || (c >= 0x80 && c < 0xA0) || (c >= 0xD800 && c < 0xE000))
-                continue;  // control characters and surrogate halves
+                continue; // control characters and surrogate halves
             const bool both = RoundTrips(c, "CP1252") && RoundTrips(c, "CP850");
             if (PlayerName::IsStorable(c) != both)
                 QFAIL(qPrintable(QStringLiteral("U+%1").arg(uint(c), 4, 16, QLatin1Char('0'))));
@@ -62,17 +62,21 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("stored");
-        QTest::newRow("plain") << "Ana" << "Ana";
+        QTest::newRow("plain") << "Ana"
+                               << "Ana";
         QTest::newRow("accent typed apart") << QString::fromUtf8("Jose\xcc\x81") << QString::fromUtf8("José");
-        QTest::newRow("tilde typed apart") << QString::fromUtf8("In\xcc\x83igo") << QString::fromUtf8("Iñigo");
+        QTest::newRow("tilde typed apart")
+            << QString::fromUtf8("In\xcc\x83igo") << QString::fromUtf8("Iñigo");
         QTest::newRow("emoji only") << QString::fromUtf8("\xf0\x9f\x98\x80") << "";
         QTest::newRow("emoji inside") << QString::fromUtf8("Eva\xf0\x9f\x98\x80 Gil") << "Eva Gil";
         QTest::newRow("half an emoji") << QString::fromUtf8("Eva\xf0\x9f\x98\x80").left(4) << "Eva";
         QTest::newRow("chinese") << QString::fromUtf8("李小龙") << "";
         QTest::newRow("zero-width space") << QString::fromUtf8("\xe2\x80\x8b") << "";
         QTest::newRow("euro sign, not in the file's code page") << QString::fromUtf8("€uro") << "uro";
-        QTest::newRow("blanks kept") << "  Ana  " << "  Ana  ";
-        QTest::newRow("control characters") << "\tLola\r\n" << "Lola";
+        QTest::newRow("blanks kept") << "  Ana  "
+                                     << "  Ana  ";
+        QTest::newRow("control characters") << "\tLola\r\n"
+                                            << "Lola";
     }
     void storable()
     {
