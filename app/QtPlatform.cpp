@@ -12,15 +12,15 @@
 #include <QAudioDevice>
 #include <QMediaDevices>
 #include <QMessageBox>
-#include <QMoveEvent>
-#include <QResizeEvent>
-#include <QWindow>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QMoveEvent>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QSoundEffect>
 #include <QThread>
 #include <QUrl>
+#include <QWindow>
 
 namespace {
 

@@ -47,44 +47,19 @@ long MemoryKb(const char* field = "VmRSS:")
 }
 
 // The real platform, with a look at the screen before every pause.
-class WatchingPlatform final : public Platform {
+class WatchingPlatform final : public QtPlatform {
 public:
     bool look = true;
     int framesHeld = 0;
     int framesWithGround = 0;
-    qint64 pausedMs = 0;
 
-    void PlaySound(Sound s) override { real_.PlaySound(s); }
-    TuneOpen OpenTune(const QString& p) override { return real_.OpenTune(p); }
-    void PlayTune() override { real_.PlayTune(); }
-    void StopTune() override { real_.StopTune(); }
-    void CloseTune() override { real_.CloseTune(); }
     uint32_t Pause(uint32_t ms) override
     {
         ++framesHeld;
         if (look && ShowsGround())
             ++framesWithGround;
-        pausedMs += ms;
-        return real_.Pause(ms);
+        return QtPlatform::Pause(ms);
     }
-    int RunModal(QDialog* d) override { return real_.RunModal(d); }
-    Answer Ask(const QString& t, Icon i, Buttons b) override { return real_.Ask(t, i, b); }
-    void ShowMessage(const QString& t) override { real_.ShowMessage(t); }
-    void Beep() override { real_.Beep(); }
-    QString OpenFileName(QWidget* p, const QString& t, const QString& s, const QString& f) override
-    {
-        return real_.OpenFileName(p, t, s, f);
-    }
-    QString SaveFileName(QWidget* p, const QString& t, const QString& s, const QString& f) override
-    {
-        return real_.SaveFileName(p, t, s, f);
-    }
-    bool PrintDialog(QPrinter* p, QWidget* w) override { return real_.PrintDialog(p, w); }
-    QDate Today() override { return real_.Today(); }
-    QSize ScreenSize() override { return real_.ScreenSize(); }
-    void Alert(QWidget* w) override { real_.Alert(w); }
-    bool OpenUrl(const QUrl& u) override { return real_.OpenUrl(u); }
-    void Flush(QWidget* w) override { real_.Flush(w); }
 
 private:
     // Anything but the face where the window is on screen, away from its
@@ -106,8 +81,6 @@ private:
                     return true;
         return false;
     }
-
-    QtPlatform real_;
 };
 
 } // namespace
