@@ -91,8 +91,11 @@ Completeness CheckBitmap(QIODevice& file)
     } else {
         return Completeness::NotJudged;
     }
-    if (width <= 0 || height <= 0 || bits <= 0 || bits > 32)
-        return Completeness::NotJudged; // the reader refuses these itself
+    // The reader refuses these itself, and sizes this large fail the role's
+    // limits before any pixel is read.
+    if (width <= 0 || height <= 0 || bits <= 0 || bits > 32 || width > (1 << 24) ||
+        height > (1 << 24))
+        return Completeness::NotJudged;
     switch (compression) {
     case 0:   // plain
     case 3:   // plain, with colour masks
