@@ -3,6 +3,7 @@
 #include "app/QtPlatform.h"
 
 #include "app/TunePlayer.h"
+#include "app/WindowGeometry.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -14,13 +15,10 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QMoveEvent>
-#include <QResizeEvent>
 #include <QScreen>
 #include <QSoundEffect>
 #include <QThread>
 #include <QUrl>
-#include <QWindow>
 
 namespace {
 
@@ -150,74 +148,9 @@ void QtPlatform::Alert(QWidget* window) { QApplication::alert(window, 0); }
 
 bool QtPlatform::OpenUrl(const QUrl& url) { return QDesktopServices::openUrl(url); }
 
-namespace {
-
-// The geometry the window system last reported for a window: a new one asked
-// for takes effect a moment later, once the window manager has had its say.
-class ReportedGeometry : public QObject {
-public:
-    explicit ReportedGeometry(QWindow* window) : QObject(window), rect_(window->geometry())
-    {
-        window->installEventFilter(this);
-    }
-    static ReportedGeometry* Of(QWindow* window)
-    {
-        if (auto* r = window->findChild<ReportedGeometry*>(QString(), Qt::FindDirectChildrenOnly))
-            return r;
-        return new ReportedGeometry(window);
-    }
-    QRect Rect() const { return rect_; }
-    // Reports since the last call: the window manager has answered (it may
-    // have answered with another geometry than the one asked for).
-    bool Answered()
-    {
-        const bool answered = reports_ != seen_;
-        seen_ = reports_;
-        return answered;
-    }
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->spontaneous()) {
-            if (event->type() == QEvent::Resize) {
-                rect_.setSize(static_cast<QResizeEvent*>(event)->size());
-                ++reports_;
-            } else if (event->type() == QEvent::Move) {
-                rect_.moveTopLeft(static_cast<QMoveEvent*>(event)->pos());
-                ++reports_;
-            }
-        }
-        return false;
-    }
-
-private:
-    QRect rect_;
-    int reports_ = 0;
-    int seen_ = 0;
-};
-
-}  // namespace
-
 void QtPlatform::Flush(QWidget* window)
 {
-    // A frame painted before the new geometry has arrived is drawn at the old
-    // one, and the part of the window that then appears stays unpainted
-    // until the next update, a whole animation step later. So the new
-    // geometry is awaited (briefly: a window manager may refuse it), and the
-    // finished frame painted after it.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    if (QWindow* handle = window->windowHandle(); handle && window->isVisible()) {
-        ReportedGeometry* reported = ReportedGeometry::Of(handle);
-        QElapsedTimer waited;
-        waited.start();
-        while (reported->Rect() != window->geometry() && !reported->Answered() &&
-               waited.elapsed() < 30) {
-            QThread::msleep(1);
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        }
-        reported->Answered();
-    }
+    AwaitGeometry(window);
     window->repaint();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
