@@ -3,6 +3,7 @@
 #include "app/QtPlatform.h"
 
 #include "app/TunePlayer.h"
+#include "app/WindowGeometry.h"
 
 #include <QAction>
 #include <QApplication>
@@ -239,6 +240,7 @@ bool QtPlatform::OpenUrl(const QUrl& url)
 
 void QtPlatform::Flush(QWidget* window)
 {
+    AwaitGeometry(window);
     window->repaint();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }

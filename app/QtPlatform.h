@@ -10,7 +10,7 @@ class QSoundEffect;
 class TunePlayer;
 
 // The platform of the running program, on Qt, QtMultimedia and FluidSynth.
-class QtPlatform final : public Platform {
+class QtPlatform : public Platform {
 public:
     QtPlatform();
     ~QtPlatform() override;

@@ -87,10 +87,20 @@ bool FileExists(const QString& path)
 
 QString FileNameOf(const QString& path) { return QFileInfo(path).fileName(); }
 
-QImage ReadPicture(const QString& path)
+QImage ReadPicture(const QString& path, PictureRole role)
 {
-    const QImage image = QImageReader(path).read();
-    if (image.isNull() || image.width() <= 0 || image.height() <= 0)
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    // A bitmap cut short would decode partly, the rest black.
+    if (Pictures::CheckBitmap(file) == Pictures::Completeness::Truncated || !file.seek(0))
+        return {};
+    QImageReader reader(&file);
+    const QSize declared = reader.size();
+    if (declared.isValid() && !Pictures::SizeFits(declared, role))
+        return {};
+    const QImage image = reader.read();
+    if (image.isNull() || !Pictures::SizeFits(image.size(), role))
         return {};
     return image;
 }

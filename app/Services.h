@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Cifrolo developers
 #pragma once
 
+#include "files/Pictures.h"
+
 #include <QSize>
 #include <QString>
 #include <cstdint>
@@ -20,9 +22,11 @@ uint32_t Pause(uint32_t ms);
 void SetBusyCursor(bool restore);
 bool FileExists(const QString& path);
 QString FileNameOf(const QString& path);
-// The picture in a file, or a null image when it does not decode. A picture
-// with no area counts as undecodable: nothing could be tiled or stepped by it.
-QImage ReadPicture(const QString& path);
+// The picture in a file, or a null image when it cannot be used: it does not
+// decode, or not completely (a file cut short), or its size is absurd for its
+// role (judged from the header, before decoding). A picture with no area
+// counts as undecodable: nothing could be tiled or stepped by it.
+QImage ReadPicture(const QString& path, PictureRole role = PictureRole::Picture);
 
 void ShowSumTime();
 void ShowPoints();

@@ -110,11 +110,8 @@ Platform::TuneOpen TunePlayer::Open(const QString& path)
         delete e;
         return Platform::TuneOpen::Failed;
     }
-    e->driver = StartDriver(e->settings, e->synth);
-    if (!e->driver) {
-        delete e;
-        return Platform::TuneOpen::NoOutput;
-    }
+    // The audio driver runs only while the tune plays: started here it would
+    // keep a share of the processor busy for the whole game, rendering silence.
     engine_ = e;
     stopped_ = false;
     return Platform::TuneOpen::Opened;
@@ -128,6 +125,10 @@ void TunePlayer::Play()
     // its end goes back to the beginning.
     if (!stopped_ && fluid_player_get_status(engine_->player) == FLUID_PLAYER_DONE)
         fluid_player_seek(engine_->player, 0);
+    if (!engine_->driver)
+        engine_->driver = StartDriver(engine_->settings, engine_->synth);
+    if (!engine_->driver)
+        return;  // the sound device went away: no tune this time
     stopped_ = false;
     fluid_player_play(engine_->player);
 }
@@ -141,6 +142,11 @@ void TunePlayer::Stop()
         stopped_ = true;
     }
     fluid_synth_all_sounds_off(engine_->synth, -1);
+    // Silent until the next Play: the driver goes, and with it its thread.
+    if (engine_->driver) {
+        delete_fluid_audio_driver(engine_->driver);
+        engine_->driver = nullptr;
+    }
 }
 
 void TunePlayer::Close()

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Cifrolo developers
 #include "app/GameFolder.h"
 #include "app/QtPlatform.h"
+#include "app/Startup.h"
 #include "app/Windows.h"
 #include "forms/TForm_menu.h"
 
@@ -15,7 +16,9 @@
 
 int main(int argc, char* argv[])
 {
+    GuardStartup();
     QApplication app(argc, argv);
+    EndStartup();
     QApplication::setApplicationName(QStringLiteral("Cifrolo"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icono.png")));
 

@@ -5,12 +5,15 @@
 // screen, and resident memory then, for the game and for a bare Qt window
 // with a menu bar that shows a dialog at its first 10 ms tick. Runs both in
 // alternation, each in a fresh process, and prints medians and ratios. Then
-// measures the game's CPU use while it sits idle.
+// measures the game's CPU use while it sits idle: without a sound device, and
+// with one (a PulseAudio null sink started for the purpose, when pulseaudio
+// is installed), where the tune is open and ready to play.
 //
 //   bench_startup [runs]        (default 9 runs of each)
 // It starts the game in the game folder beside it (../game) so that the
 // game's pictures are loaded as in real use.
 
+#include "app/GameState.h"
 #include "app/QtPlatform.h"
 #include "app/Windows.h"
 #include "forms/TForm_jugadores.h"
@@ -24,6 +27,8 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
@@ -96,7 +101,8 @@ int RunGame(int argc, char** argv, bool idle)
         QTimer::singleShot(5000, [] {
             const double c0 = CpuMs(), t0 = MonotonicMs();
             QTimer::singleShot(10000, [c0, t0] {
-                std::printf("idle %.3f %.3f\n", CpuMs() - c0, MonotonicMs() - t0);
+                std::printf("idle %.3f %.3f %d\n", CpuMs() - c0, MonotonicMs() - t0,
+                            int(game.tuneReady));
                 std::fflush(stdout);
                 std::_Exit(0);
             });
@@ -157,6 +163,24 @@ T Median(std::vector<T> v)
     return v[v.size() / 2];
 }
 
+void MeasureIdle(const QString& self, const QString& dir, const QProcessEnvironment& env,
+                 const char* what)
+{
+    QProcess idle;
+    idle.setWorkingDirectory(dir);
+    idle.setProcessEnvironment(env);
+    idle.start(self, {QStringLiteral("--child"), QStringLiteral("idle")});
+    if (!idle.waitForFinished(60000))
+        return;
+    for (const QByteArray& line : idle.readAllStandardOutput().split('\n')) {
+        const QList<QByteArray> f = line.split(' ');
+        if (f.size() == 4 && f[0] == "idle")
+            std::printf("  idle %s: %.1f ms of CPU over %.0f ms (%.3f%%), tune %s, clock ticking\n", what,
+                        f[1].toDouble(), f[2].toDouble(), 100.0 * f[1].toDouble() / f[2].toDouble(),
+                        f[3] == "1" ? "open" : "not open");
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -198,16 +222,33 @@ int main(int argc, char** argv)
     std::printf("  memory: game %8ld kB   bare window %8ld kB   ratio %.2f (target <= 1.5)\n", gk, bk,
                 double(gk) / double(bk));
 
-    QProcess idle;
-    idle.setWorkingDirectory(dir);
-    idle.start(self, {QStringLiteral("--child"), QStringLiteral("idle")});
-    if (idle.waitForFinished(60000)) {
-        for (const QByteArray& line : idle.readAllStandardOutput().split('\n')) {
-            const QList<QByteArray> f = line.split(' ');
-            if (f.size() == 3 && f[0] == "idle")
-                std::printf("  idle:   %.1f ms of CPU over %.0f ms (%.3f%%) with the clock ticking\n",
-                            f[1].toDouble(), f[2].toDouble(), 100.0 * f[1].toDouble() / f[2].toDouble());
-        }
+    const QString noSound = QDir::temp().filePath(QStringLiteral("cifrolo-bench-nosound"));
+    QDir().mkpath(noSound);
+    QProcessEnvironment silent = QProcessEnvironment::systemEnvironment();
+    silent.insert(QStringLiteral("XDG_RUNTIME_DIR"), noSound);
+    silent.insert(QStringLiteral("PULSE_SERVER"), QStringLiteral("unix:") + noSound + QStringLiteral("/none"));
+    MeasureIdle(self, dir, silent, "without a sound device");
+
+    // A sound device of its own: a PulseAudio server with a null sink.
+    QTemporaryDir pulseDir;
+    QProcessEnvironment sound = QProcessEnvironment::systemEnvironment();
+    sound.insert(QStringLiteral("XDG_RUNTIME_DIR"), pulseDir.path());
+    sound.insert(QStringLiteral("HOME"), pulseDir.path());
+    sound.remove(QStringLiteral("PULSE_SERVER"));
+    QProcess pulse;
+    pulse.setProcessEnvironment(sound);
+    pulse.start(QStringLiteral("pulseaudio"),
+                {QStringLiteral("-n"), QStringLiteral("--load=module-null-sink"),
+                 QStringLiteral("--load=module-native-protocol-unix"), QStringLiteral("--exit-idle-time=-1"),
+                 QStringLiteral("-D")});
+    if (!pulseDir.isValid() || !pulse.waitForFinished(10000) || pulse.exitCode() != 0) {
+        std::printf("  idle with a sound device: not measured (pulseaudio cannot be started)\n");
+        return 0;
     }
+    MeasureIdle(self, dir, sound, "with a sound device (null sink)");
+    QProcess kill;
+    kill.setProcessEnvironment(sound);
+    kill.start(QStringLiteral("pulseaudio"), {QStringLiteral("--kill")});
+    kill.waitForFinished(10000);
     return 0;
 }

@@ -9,6 +9,7 @@
 #include "app/Services.h"
 #include "app/Windows.h"
 #include "forms/TForm_menu.h"
+#include "logic/PlayerName.h"
 #include "widgets/TxpButton.h"
 
 #include <QKeyEvent>
@@ -16,10 +17,11 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QTimer>
+#include <QValidator>
+#include <algorithm>
 
 namespace {
 
-constexpr int kNameLength = 19;  // fits both name fields with their zero
 const QColor kFormColour(0xCA, 0xFF, 0xCA);
 const QColor kNavy(0x00, 0x00, 0x80);
 const QColor kAqua(0x00, 0xFF, 0xFF);
@@ -40,6 +42,27 @@ protected:
         QPainter painter(this);
         painter.setPen(Qt::black);
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+};
+
+// Takes only what a name can store (see PlayerName), whether typed or
+// pasted, and at most PlayerName::kMaxChars characters of it: a key that
+// would add anything else is not accepted.
+class NameValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& pos) const override
+    {
+        const int cursor = int(PlayerName::Storable(input.left(pos)).size());
+        input = PlayerName::Storable(input);
+        if (input.size() > PlayerName::kMaxChars) {
+            // Typed or pasted in the middle: refused whole. At the end: what fits.
+            if (cursor < input.size())
+                return Invalid;
+            input.truncate(PlayerName::kMaxChars);
+        }
+        pos = std::min(cursor, int(input.size()));
+        return Acceptable;
     }
 };
 
@@ -119,7 +142,10 @@ TForm_jugadores::TForm_jugadores(QWidget* parent)
         e->setObjectName(QStringLiteral("Edit_jugador%1").arg(i + 1));
         e->setGeometry(i < 5 ? 40 : 335, tops[i % 5], 240, 27);
         e->setFont(nameFont);
-        e->setMaxLength(kNameLength);
+        // Room for the UTF-16 units of accents typed apart; the validator
+        // counts characters.
+        e->setMaxLength(4 * PlayerName::kMaxChars);
+        e->setValidator(new NameValidator(e));
         SetBackgroundColour(e, kAqua);
         SetTextColour(e, kNavy);
         SetHint(e, hint);
@@ -174,6 +200,7 @@ void TForm_jugadores::showEvent(QShowEvent* event)
 
 void TForm_jugadores::FormShow()
 {
+    answered_ = false;
     for (QLineEdit* box : boxes_)
         box->clear();
     Edit_jugador1->setFocus();
@@ -184,7 +211,17 @@ void TForm_jugadores::FormShow()
 void TForm_jugadores::Timer_persianaTimer()
 {
     Timer_persiana->stop();
-    rollOpenHeight(this, designedSize_.width(), designedSize_.height(), false);
+    // Drawn at every step, so that the blind is seen unrolling. A close asked
+    // for meanwhile (the window manager's gets through the screen updates)
+    // waits until the blind is down.
+    opening_ = true;
+    rollOpenHeight(this, designedSize_.width(), designedSize_.height(), true);
+    opening_ = false;
+    if (pendingResult_) {
+        const int r = *pendingResult_;
+        pendingResult_.reset();
+        done(r);
+    }
 }
 
 void TForm_jugadores::xpButton2Click()
@@ -197,7 +234,8 @@ void TForm_jugadores::xpButton2Click()
     }
     QStringList dropped;
     for (QLineEdit* box : boxes_) {
-        const QString name = CleanName(box->text());
+        // A name of characters that cannot be stored is no name at all.
+        const QString name = CleanName(PlayerName::Storable(box->text())).left(PlayerName::kMaxChars);
         if (name.isEmpty())
             continue;
         if (n >= kMaxPlayers) {
@@ -228,6 +266,16 @@ void TForm_jugadores::xpButton1Click() { reject(); }
 
 void TForm_jugadores::done(int r)
 {
+    if (opening_) {
+        if (!pendingResult_)
+            pendingResult_ = r;
+        return;
+    }
+    // Answered once: a close that arrives while the blind rolls up must not
+    // answer again (a nested Cancel would undo the players just registered).
+    if (answered_)
+        return;
+    answered_ = true;
     FormClose();
     QDialog::done(r);
 }

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QSize>
 #include <array>
+#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -65,4 +66,7 @@ private:
     std::array<QLineEdit*, 10> boxes_{};
     QSize designedSize_;
     QSize smallSize_;
+    bool answered_ = false;  // this showing has its result
+    bool opening_ = false;   // the blind is unrolling
+    std::optional<int> pendingResult_;  // asked for while opening_
 };

@@ -503,23 +503,32 @@ void TForm_menu::Label5Click() { Perfeccionamientodesumas1->trigger(); }
 
 void TForm_menu::SetBackgroundPicture(const QPixmap& picture)
 {
-    backgroundSource_ = picture;
-    Image_fondopantalla_tmp->setPixmap(picture);
+    // No more of a picture larger than the screen is ever seen than a
+    // screen's worth: the top-left corner when tiled, the whole shrunk when
+    // stretched.
+    const QSize screen = ThePlatform().ScreenSize();
+    const bool larger = screen.isValid() && !screen.isEmpty() &&
+                        (picture.width() > screen.width() || picture.height() > screen.height());
+    backgroundSource_ = larger ? picture.copy(QRect(QPoint(0, 0), screen)) : picture;
+    Image_fondopantalla_tmp->setPixmap(
+        larger ? picture.scaled(screen, Qt::IgnoreAspectRatio, Qt::SmoothTransformation) : picture);
+    tiledSize_ = QSize();
     TileBackground();
 }
 
 void TForm_menu::TileBackground()
 {
-    const int w = backgroundSource_.width();
-    const int h = backgroundSource_.height();
-    if (w <= 0 || h <= 0)
+    if (backgroundSource_.isNull())
         return;
-    QPixmap canvas(Client->size().expandedTo(QSize(1, 1)));
-    canvas.fill(QColor(0xA6, 0xCA, 0xF0));
+    const QSize size = Client->size().expandedTo(QSize(1, 1));
+    if (size == tiledSize_)
+        return;  // tiled for this size already
+    tiledSize_ = size;
+    QPixmap canvas(size);
     QPainter p(&canvas);
-    for (int y = 0; y < canvas.height(); y += h)
-        for (int x = 0; x <= canvas.width(); x += w)
-            p.drawPixmap(x, y, backgroundSource_);
+    // One call for all the copies, from the top-left corner: a tiny picture
+    // would otherwise take one call per copy.
+    p.drawTiledPixmap(canvas.rect(), backgroundSource_);
     p.end();
     Image_fondopantalla->setPixmap(canvas);
 }

@@ -176,5 +176,6 @@ private:
     bool shownOnce_ = false;
     QFrame* pressedPanel_ = nullptr;
     QPixmap backgroundSource_;
+    QSize tiledSize_;  // the client size the tiles were last laid out for
     QList<QAction*> exerciseEntries_;
 };

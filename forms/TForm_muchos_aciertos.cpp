@@ -8,6 +8,7 @@
 #include "app/Services.h"
 #include "logic/FaceAnimation.h"
 
+#include <QElapsedTimer>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -24,6 +25,31 @@ constexpr uint32_t kStepPause = 100;
 
 }  // namespace
 
+// The tiles are painted where they are seen, from the face itself, rather
+// than kept as one picture larger than the screen.
+class TForm_muchos_aciertos::TiledFace : public QLabel {
+public:
+    explicit TiledFace(QWidget* parent) : QLabel(parent) {}
+    void SetFace(const QPixmap& face)
+    {
+        face_ = face;
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.fillRect(rect(), Qt::white);
+        // The first tile at (1, 1).
+        if (!face_.isNull())
+            p.drawTiledPixmap(QRect(1, 1, width() - 1, height() - 1), face_);
+    }
+
+private:
+    QPixmap face_;
+};
+
 TForm_muchos_aciertos::TForm_muchos_aciertos(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("TForm_muchos_aciertos"));
@@ -34,7 +60,8 @@ TForm_muchos_aciertos::TForm_muchos_aciertos(QWidget* parent) : QDialog(parent)
     // nearest thing, and a moved window is not re-centred over its parent.
     setGeometry(0, 0, 1, 1);
 
-    Image_fondopantalla = new QLabel(this);
+    tiles_ = new TiledFace(this);
+    Image_fondopantalla = tiles_;
     Image_fondopantalla->setObjectName(QStringLiteral("Image_fondopantalla"));
     Image_fondopantalla->setGeometry(0, 0, 1, 1);
     SetHint(Image_fondopantalla, kHint);
@@ -49,6 +76,8 @@ TForm_muchos_aciertos::TForm_muchos_aciertos(QWidget* parent) : QDialog(parent)
     Panel_central->setFrameShadow(QFrame::Plain);
     Panel_central->setLineWidth(1);
     Panel_central->setGeometry(0, 0, 16, 16);
+    // A panel is solid: its margin round the face hides the tiles beneath.
+    SetBackgroundColour(Panel_central, QColor(0xC0, 0xC0, 0xC0));
 
     Image_central = new QLabel(Panel_central);
     Image_central->setObjectName(QStringLiteral("Image_central"));
@@ -112,10 +141,14 @@ bool TForm_muchos_aciertos::FaceDisplay(const QString& fileName)
     ThePlatform().Flush(this);
 
     // A picture that does not decode, or has no area, is a failed load.
-    const QImage image = ReadPicture(fileName);
+    const QImage image = ReadPicture(fileName, PictureRole::Face);
     if (image.isNull())
         return false;
-    const QPixmap face = QPixmap::fromImage(image);
+    // A face too big for the screen is drawn smaller, keeping its shape.
+    const QSize drawn = FaceAnimation::DrawnFace(image.size(), screen);
+    const QPixmap face = QPixmap::fromImage(
+        drawn == image.size() ? image
+                              : image.scaled(drawn, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     const int fw = face.width();
     const int fh = face.height();
 
@@ -129,26 +162,17 @@ bool TForm_muchos_aciertos::FaceDisplay(const QString& fileName)
     verticalStep = fh;
     horizontalStep = fw;
 
-    // One tile larger than the screen each way, so that the animations may
-    // overshoot the edges and still cover it. The tiles start at (1, 1).
-    const int pw = sw + fw;
-    const int ph = sh + fh;
-    QPixmap tiles(pw, ph);
-    tiles.fill(Qt::white);
-    {
-        QPainter p(&tiles);
-        p.drawTiledPixmap(QRect(1, 1, pw - 1, ph - 1), face);
-    }
-    Image_fondopantalla->setGeometry(0, 0, pw, ph);
-    Image_fondopantalla->setPixmap(tiles);
+    // Larger than the screen by a step each way, so that the animations may
+    // overshoot the edges and still cover it.
+    Image_fondopantalla->setGeometry(QRect(QPoint(0, 0), FaceAnimation::TiledArea(screen, face.size())));
+    tiles_->SetFace(face);
 
     const FaceAnimation::Opening opening =
         FaceAnimation::OpeningAnimation(animationStyle, sw, sh, fw, fh);
     SetAnimationGeometry(opening.setUp);
     activateWindow();
     ThePlatform().Flush(this);
-    for (const QRect& r : opening.steps)
-        AnimationStep(r);
+    RunSteps(opening.steps);
     opened_ = true;
     return true;
 }
@@ -159,11 +183,27 @@ void TForm_muchos_aciertos::SetAnimationGeometry(const QRect& r)
     setGeometry(r.x(), r.y(), qMax(1, r.width()), qMax(1, r.height()));
 }
 
-void TForm_muchos_aciertos::AnimationStep(const QRect& r)
+void TForm_muchos_aciertos::RunSteps(const QList<QRect>& steps)
 {
-    SetAnimationGeometry(r);
-    ThePlatform().Flush(this);
-    Pause(kStepPause);
+    // Step i is due at i pauses from the start. Where painting takes longer
+    // than a pause (a very large screen), the steps whose time has passed are
+    // left out, so an animation lasts about as long on any screen; the last
+    // step, the one that ends it, always shows.
+    qint64 clock = 0;  // ms since the first step, painting and pauses
+    for (qsizetype i = 0; i < steps.size(); ++i) {
+        const qint64 due = qint64(i) * kStepPause;
+        if (i + 1 < steps.size() && clock >= due + kStepPause)
+            continue;
+        QElapsedTimer painting;
+        painting.start();
+        SetAnimationGeometry(steps[i]);
+        ThePlatform().Flush(this);
+        clock += painting.elapsed();
+        const qint64 next = due + kStepPause;
+        // In whole tens of milliseconds: a quick paint leaves the full pause.
+        if (clock < next)
+            clock += Pause(uint32_t((next - clock + 9) / 10 * 10));
+    }
 }
 
 void TForm_muchos_aciertos::done(int r)
@@ -182,6 +222,7 @@ void TForm_muchos_aciertos::done(int r)
     }
     closeRequested_ = false;
     QDialog::done(r);
+    ReleasePictures();
 }
 
 void TForm_muchos_aciertos::FormClose()
@@ -193,12 +234,22 @@ void TForm_muchos_aciertos::FormClose()
         const QList<QRect> closing =
             FaceAnimation::ClosingAnimation(animationStyle, geometry_, screen.width(),
                                             screen.height(), horizontalStep, verticalStep);
-        for (const QRect& r : closing)
-            AnimationStep(r);
+        RunSteps(closing);
     }
     opened_ = false;
     animationStyle = FaceAnimation::NextStyle(animationStyle);
     faceArmed = true;
+}
+
+void TForm_muchos_aciertos::ReleasePictures()
+{
+    // The pictures and the window can be as large as the screen and more;
+    // nothing of them is needed until the next face.
+    tiles_->SetFace({});
+    Image_fondopantalla->setGeometry(0, 0, 1, 1);
+    Image_fondopantalla_tmp->clear();
+    Image_central->clear();
+    SetAnimationGeometry(QRect(0, 0, 0, 0));
 }
 
 void TForm_muchos_aciertos::keyPressEvent(QKeyEvent* event)

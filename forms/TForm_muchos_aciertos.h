@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QList>
 #include <QRect>
 
 class QFrame;
@@ -52,8 +53,12 @@ private:
     // loaded.
     bool FaceDisplay(const QString& fileName);
     void SetAnimationGeometry(const QRect& r);
-    void AnimationStep(const QRect& r);
+    void ReleasePictures();
+    // Shows the geometries one by one, a pause apart.
+    void RunSteps(const QList<QRect>& steps);
 
+    class TiledFace;
+    TiledFace* tiles_ = nullptr;
     QRect geometry_;
     bool opened_ = false;   // the opening ran in this showing
     bool closing_ = false;

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Cifrolo developers
 #include "logic/FaceAnimation.h"
 
+#include <algorithm>
+
 namespace FaceAnimation {
 
 namespace {
@@ -32,6 +34,29 @@ QList<QRect> Run(Box& b, More more, Step step)
 
 }  // namespace
 
+int Step(int face, int screen)
+{
+    if (face <= 0)
+        return face;
+    return std::max(face, (std::max(screen, 0) + kEdgeSteps - 1) / kEdgeSteps);
+}
+
+QSize DrawnFace(QSize face, QSize screen)
+{
+    // Twice the face plus 8 pixels of frame each side.
+    const QSize room((screen.width() - 16) / 2, (screen.height() - 16) / 2);
+    if (face.isEmpty() || room.isEmpty() ||
+        (face.width() <= room.width() && face.height() <= room.height()))
+        return face;
+    return face.scaled(room, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+}
+
+QSize TiledArea(QSize screen, QSize face)
+{
+    return screen + QSize(std::max(Step(face.width(), screen.width()), 0),
+                          std::max(Step(face.height(), screen.height()), 0));
+}
+
 QString FaceFileName(int number) { return QStringLiteral("caras/cara%1.bmp").arg(number); }
 
 int FaceToShow(int number, const std::function<bool(const QString&)>& exists)
@@ -46,17 +71,20 @@ int NextStyle(int style)
     return style + 1;
 }
 
-Opening OpeningAnimation(int style, int sw, int sh, int fw, int fh)
+Opening OpeningAnimation(int style, int sw, int sh, int faceWidth, int faceHeight)
 {
     Opening o;
-    if (fw <= 0 || fh <= 0) {
+    if (faceWidth <= 0 || faceHeight <= 0) {
         o.setUp = QRect(0, 0, sw, sh);
         return o;
     }
+    const int fw = Step(faceWidth, sw);
+    const int fh = Step(faceHeight, sh);
     Box b;  // (0, 0) with no size: where the face display put the window
     // The loops stop on the edge they bring in. For faces much wider than
     // tall (relative to the screen) that edge arrives first, so styles 5 to 8
-    // also go on until the other edge is in.
+    // also go on until the other edge is in, each edge stopping where it
+    // covers the screen: the window never grows past the tiles.
     switch (style) {
     case 2:
         b = {sw, 0, sw + fw, sh + fh};
@@ -72,16 +100,20 @@ Opening OpeningAnimation(int style, int sw, int sh, int fw, int fh)
         b = {sw, 0, 0, 0};
         o.setUp = b.Rect();
         o.steps = Run(b, [&] { return b.l > 0 || b.h < sh; }, [&] {
-            b.w += fw;
-            b.l -= fw;
-            b.h += fh;
+            if (b.l > 0) {
+                b.w += fw;
+                b.l -= fw;
+            }
+            if (b.h < sh)
+                b.h += fh;
         });
         break;
     case 6:
         b = {0, sh, 0, sh + fh};
         o.setUp = b.Rect();
         o.steps = Run(b, [&] { return b.w < sw || b.t > 0; }, [&] {
-            b.w += fw;
+            if (b.w < sw)
+                b.w += fw;
             if (b.t > 0)
                 b.t -= fh;
         });
@@ -100,8 +132,10 @@ Opening OpeningAnimation(int style, int sw, int sh, int fw, int fh)
     case 8:
         o.setUp = b.Rect();
         o.steps = Run(b, [&] { return b.w < sw || b.h < sh; }, [&] {
-            b.w += fw;
-            b.h += fh;
+            if (b.w < sw)
+                b.w += fw;
+            if (b.h < sh)
+                b.h += fh;
         });
         break;
     default:  // 1 and 3: rises from the bottom
@@ -113,11 +147,14 @@ Opening OpeningAnimation(int style, int sw, int sh, int fw, int fh)
     return o;
 }
 
-QList<QRect> ClosingAnimation(int style, const QRect& start, int sw, int sh, int fw, int fh)
+QList<QRect> ClosingAnimation(int style, const QRect& start, int sw, int sh, int faceWidth,
+                              int faceHeight)
 {
     // With no face ever loaded the steps are 0 and the loops would never end.
-    if (fw <= 0 || fh <= 0)
+    if (faceWidth <= 0 || faceHeight <= 0)
         return {};
+    const int fw = Step(faceWidth, sw);
+    const int fh = Step(faceHeight, sh);
     Box b{start.x(), start.y(), start.width(), start.height()};
     // Each loop also stops once nothing of the window is left on the screen:
     // with faces of some shapes one edge leaves long before the loop's own.

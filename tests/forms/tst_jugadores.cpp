@@ -8,6 +8,8 @@
 #include "tests/support/TestGame.h"
 #include "widgets/TColor95Button.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -110,11 +112,15 @@ private slots:
     void neverMoreThanFiftyPlayers_data();
     void neverMoreThanFiftyPlayers();
     void aNameKeepsAtMostNineteenCharacters();
+    void namesHoldOnlyWhatCanBeStored_data();
+    void namesHoldOnlyWhatCanBeStored();
     void leavingWithoutJugarChangesNothing_data();
     void leavingWithoutJugarChangesNothing();
     void onlyJugarGivesTheResultOk_data();
     void onlyJugarGivesTheResultOk();
     void eachShowingUnrollsEmptyAndClosesSmall();
+    void aCloseDuringTheBlindAnswersNothingMore_data();
+    void aCloseDuringTheBlindAnswersNothingMore();
 };
 
 void TestJugadores::newGameRegistersTheTypedNamesAfterAReset_data()
@@ -281,6 +287,59 @@ void TestJugadores::aNameKeepsAtMostNineteenCharacters()
     QCOMPARE(PointsNames(), QStringList{"Maximiliano Bartolo"});
 }
 
+void TestJugadores::namesHoldOnlyWhatCanBeStored_data()
+{
+    QTest::addColumn<QString>("how");  // "typed" key by key, or "pasted"
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shown");  // what the box then shows
+    const QString eAcute = QString::fromUtf8("e\xcc\x81");
+    const QString smile = QString::fromUtf8("\xf0\x9f\x98\x80");
+    const QString e19 = QString(19, QChar(0xE9));
+    for (const char* how : {"typed", "pasted"}) {
+        QTest::addRow("%s: emoji only", how) << how << smile << "";
+        QTest::addRow("%s: chinese", how) << how << QString::fromUtf8("李小龙") << "";
+        QTest::addRow("%s: accent apart", how) << how << QStringLiteral("Jos") + eAcute
+                                               << QString::fromUtf8("José");
+        QTest::addRow("%s: zero-width space", how) << how << QString::fromUtf8("\xe2\x80\x8b") << "";
+        QTest::addRow("%s: emoji inside", how) << how << QStringLiteral("Iker") + smile + QStringLiteral("!")
+                                               << "Iker!";
+        QTest::addRow("%s: emoji as the 19th character", how)
+            << how << QStringLiteral("ABCDEFGHIJKLMNOPQR") + smile << "ABCDEFGHIJKLMNOPQR";
+        // 19 characters in 38 UTF-16 units: all of them fit.
+        QTest::addRow("%s: nineteen accents apart", how) << how << QString(eAcute).repeated(19) << e19;
+        QTest::addRow("%s: twenty accents apart", how) << how << QString(eAcute).repeated(20) << e19;
+    }
+}
+
+void TestJugadores::namesHoldOnlyWhatCanBeStored()
+{
+    QFETCH(QString, how);
+    QFETCH(QString, text);
+    QFETCH(QString, shown);
+    QString seen;
+    Fake().OnModal(QStringLiteral("TForm_jugadores"), [&](QDialog* d) {
+        auto* box = Control<QLineEdit>(d, QStringLiteral("Edit_jugador1"));
+        if (how == QLatin1String("typed")) {
+            // Key by key, as a keyboard or an input method delivers them.
+            for (QChar c : text) {
+                QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+                QApplication::sendEvent(box, &press);
+            }
+        } else {
+            box->insert(text);
+        }
+        seen = box->text();
+        Click(d, "xpButton2");
+    });
+    Form_menu->Iniciarnuevojuego1Click();
+
+    QCOMPARE(seen, shown);
+    // What is shown is what is stored, and the stored name reads back the same.
+    const QStringList expected = shown.isEmpty() ? QStringList{"Sin nombre"} : QStringList{shown};
+    QCOMPARE(RegisteredNames(), expected);
+    QCOMPARE(PointsNames(), expected);
+}
+
 void TestJugadores::leavingWithoutJugarChangesNothing_data()
 {
     QTest::addColumn<bool>("newGame");
@@ -427,6 +486,87 @@ void TestJugadores::eachShowingUnrollsEmptyAndClosesSmall()
     ThePlatform().RunModal(dialog);
     QVERIFY(!dialog->Timer_persiana->isActive());
     QVERIFY(dialog->height() <= small.height());
+}
+
+void TestJugadores::aCloseDuringTheBlindAnswersNothingMore_data()
+{
+    QTest::addColumn<QString>("answer");  // "Jugar", "Cancelar" or "" (none: the close answers)
+    QTest::addColumn<bool>("whileOpening");  // the close arrives as the blind unrolls
+    QTest::addColumn<int>("closes");         // close requests, one per screen update
+    QTest::addColumn<int>("result");
+    QTest::newRow("Jugar, closed while rolling up") << "Jugar" << false << 1 << int(QDialog::Accepted);
+    QTest::newRow("Jugar, closed again and again") << "Jugar" << false << 50 << int(QDialog::Accepted);
+    QTest::newRow("Cancelar, closed while rolling up") << "Cancelar" << false << 3 << int(QDialog::Rejected);
+    QTest::newRow("closed while unrolling") << "" << true << 1 << int(QDialog::Rejected);
+    QTest::newRow("closed twice while unrolling") << "" << true << 2 << int(QDialog::Rejected);
+}
+
+void TestJugadores::aCloseDuringTheBlindAnswersNothingMore()
+{
+    QFETCH(QString, answer);
+    QFETCH(bool, whileOpening);
+    QFETCH(int, closes);
+    QFETCH(int, result);
+
+    PlayersWithScores({"Old1", "Old2"});
+    TForm_jugadores* dialog = Form_jugadores;
+    int sent = 0;
+    int rolledWhileClosing = 0;
+    int tallest = 0;
+    Fake().OnModal(QStringLiteral("TForm_jugadores"), [&](QDialog*) {
+        FillBoxes(dialog, {"Ana", "Luis", "Eva"});
+        if (!whileOpening)
+            dialog->Timer_persianaTimer();  // the blind is down before the answer
+        Fake().onFlush = [&](QWidget* w) {
+            if (w != dialog)
+                return;
+            tallest = qMax(tallest, dialog->height());
+            if (!dialog->isVisible())
+                ++rolledWhileClosing;  // a nested close would roll a hidden window
+            if (sent < closes) {
+                ++sent;
+                dialog->close();
+            }
+        };
+        if (whileOpening) {
+            dialog->Timer_persianaTimer();
+        } else {
+            if (answer == QLatin1String("Jugar"))
+                Click(dialog, "xpButton2");
+            else
+                Click(dialog, "xpButton1");
+        }
+        Fake().onFlush = nullptr;
+    });
+    QList<int> answers;
+    const auto connection =
+        QObject::connect(dialog, &QDialog::finished, [&answers](int r) { answers << r; });
+    game.playerCount = 0;  // a new game, as the main window starts it
+    const int got = ThePlatform().RunModal(dialog);
+    QObject::disconnect(connection);
+
+    // Answered once, with the answer given first.
+    QCOMPARE(answers, QList<int>{result});
+
+    QCOMPARE(sent, closes);
+    QCOMPARE(got, result);
+    QCOMPARE(rolledWhileClosing, 0);
+    QVERIFY(!dialog->isVisible());
+    if (result == QDialog::Accepted) {
+        QCOMPARE(RegisteredNames(), (QStringList{"Ana", "Luis", "Eva"}));
+        QCOMPARE(game.playerCount, 3);
+        QVERIFY(TurnButtonsEnabled());
+    } else {
+        QCOMPARE(game.playerCount, 0);
+        QCOMPARE(game.players[0].Name(), QStringLiteral("Old1"));
+        QCOMPARE(game.pointsTable[2].points, 41);
+    }
+    if (whileOpening) {
+        // The blind came all the way down before the close rolled it up.
+        QVERIFY2(tallest >= 335, qPrintable(QString::number(tallest)));
+    }
+    // Small again, ready for the next showing.
+    QVERIFY(dialog->height() < 335);
 }
 
 QTEST_MAIN(TestJugadores)

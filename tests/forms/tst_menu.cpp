@@ -363,6 +363,16 @@ private slots:
         QTest::newRow("not a picture") << QByteArray("hello") << false;
         QTest::newRow("empty file") << QByteArray() << false;
         QTest::newRow("cut short") << goodBytes.left(40) << false;
+        // Past the header: it would decode partly, the rest black.
+        QTest::newRow("cut after the header") << goodBytes.left(100) << false;
+        QTest::newRow("one byte short") << goodBytes.left(goodBytes.size() - 1) << false;
+        QByteArray huge = goodBytes.left(1024);
+        for (int at : {18, 22}) {  // width and height: 5500
+            huge[at] = char(5500 & 0xFF);
+            huge[at + 1] = char(5500 >> 8);
+        }
+        QTest::newRow("claims 5500 x 5500") << huge << false;
+        QTest::newRow("one pixel") << BitmapBytes(1, 1, Qt::red) << true;
     }
     void background()
     {

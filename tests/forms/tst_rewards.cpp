@@ -72,6 +72,10 @@ private slots:
     void fifthCelebrationBringsNotice();
 
     void facesCycleAndTile();
+    void animationsAreShortForAnyFace_data();
+    void animationsAreShortForAnyFace();
+    void aCloseDuringTheAnimationsClosesOnce_data();
+    void aCloseDuringTheAnimationsClosesOnce();
     void stylesCycleOverNineShowings();
     void faceThatCannotShowEndsAtOnce_data();
     void faceThatCannotShowEndsAtOnce();
@@ -81,6 +85,7 @@ private slots:
     void tuneRejectsWhatIsNotMidi_data();
     void tuneRejectsWhatIsNotMidi();
     void tuneWithoutOutputDevice();
+    void tuneUsesTheDeviceOnlyWhilePlaying();
 
 private:
     // Shows the bonus window once, letting its timer tick; returns the
@@ -311,31 +316,160 @@ void TestRewards::facesCycleAndTile()
     const int expectedFaces[] = {1, 2, 3, 1, 2};
     for (int face : expectedFaces) {
         const QSize size = sizes[face - 1];
-        const QRect open = ShowFaces();
+        QRect open, central, panel;
+        QImage tiles;
+        Fake().OnModal(QStringLiteral("TForm_muchos_aciertos"), [&](QDialog*) {
+            Form_muchos_aciertos->Timer1Timer();
+            open = Form_muchos_aciertos->AnimationGeometry();
+            central = Form_muchos_aciertos->Image_central->geometry();
+            panel = Form_muchos_aciertos->Panel_central->geometry();
+            tiles = Form_muchos_aciertos->Image_fondopantalla->grab().toImage();
+        });
+        ThePlatform().RunModal(Form_muchos_aciertos);
         QVERIFY(!Form_muchos_aciertos->isVisible());
         QCOMPARE(QSize(Form_muchos_aciertos->horizontalStep, Form_muchos_aciertos->verticalStep),
                  size);
         QVERIFY(open.contains(QRect(QPoint(0, 0), screen)));
 
         // Double size, framed, centred on the screen.
-        QCOMPARE(Form_muchos_aciertos->Image_central->geometry(),
-                 QRect(8, 8, 2 * size.width(), 2 * size.height()));
-        const QRect panel = Form_muchos_aciertos->Panel_central->geometry();
+        QCOMPARE(central, QRect(8, 8, 2 * size.width(), 2 * size.height()));
         QCOMPARE(panel.size(), QSize(2 * size.width() + 16, 2 * size.height() + 16));
         QCOMPARE(panel.topLeft(), QPoint(screen.width() / 2 - panel.width() / 2,
                                          screen.height() / 2 - panel.height() / 2));
 
-        // Tiled from (1, 1), one tile larger than the screen.
-        const QImage tiles = Form_muchos_aciertos->Image_fondopantalla->pixmap().toImage();
-        QCOMPARE(tiles.size(), screen + size);
+        // Tiled from (1, 1), larger than the screen by a step each way.
+        QCOMPARE(tiles.size(), FaceAnimation::TiledArea(screen, size));
         const QRgb corner = qRgb(255, 0, 0);
         QCOMPARE(tiles.pixel(1, 1), corner);
         QCOMPARE(tiles.pixel(1 + size.width(), 1), corner);
         QCOMPARE(tiles.pixel(1 + 5 * size.width(), 1 + 7 * size.height()), corner);
         QCOMPARE(tiles.pixel(2, 2), QColor(0, 60 * face, 0).rgb());
         QVERIFY(tiles.pixel(0, 0) != corner);
+
+        // Nothing of the pictures is kept once the window is closed.
+        QVERIFY(Form_muchos_aciertos->Image_central->pixmap().isNull());
+        QVERIFY(Form_muchos_aciertos->Image_fondopantalla_tmp->pixmap().isNull());
+        QVERIFY(Form_muchos_aciertos->Image_fondopantalla->width() <= 1);
+        QVERIFY(Form_muchos_aciertos->width() <= 1);
     }
     QCOMPARE(Form_muchos_aciertos->faceNumber, 3);
+}
+
+void TestRewards::animationsAreShortForAnyFace_data()
+{
+    QTest::addColumn<int>("style");
+    QTest::addColumn<QSize>("face");
+    QTest::addColumn<QSize>("screen");
+    const struct {
+        const char* name;
+        QSize face, screen;
+    } cases[] = {
+        {"1x1", {1, 1}, {1280, 1024}},
+        {"16x16", {16, 16}, {1280, 1024}},
+        {"1x1 on a huge screen", {1, 1}, {8192, 8192}},
+        {"thin and wide", {900, 1}, {1280, 1024}},
+        {"larger than the screen", {2000, 1500}, {800, 600}},
+    };
+    for (int style = 1; style <= 8; ++style)
+        for (const auto& c : cases)
+            QTest::addRow("style %d, %s", style, c.name) << style << c.face << c.screen;
+}
+
+void TestRewards::animationsAreShortForAnyFace()
+{
+    QFETCH(int, style);
+    QFETCH(QSize, face);
+    QFETCH(QSize, screen);
+    QDir(dir_->path()).mkpath(QStringLiteral("caras"));
+    MakeFace(dir_->filePath(QStringLiteral("caras/cara1.bmp")), face, Qt::yellow);
+    QDir::setCurrent(dir_->path());
+    Fake().screen = screen;
+    Form_muchos_aciertos->animationStyle = style;
+
+    // Every screen update shows a window that its tiles fill.
+    QSize tiles;
+    int uncovered = 0;
+    Fake().onFlush = [&](QWidget* w) {
+        if (w != Form_muchos_aciertos || !Form_muchos_aciertos->isVisible())
+            return;
+        const QRect g = Form_muchos_aciertos->AnimationGeometry();
+        const QSize area = Form_muchos_aciertos->Image_fondopantalla->size();
+        if (area.width() > 1 && (g.width() > area.width() || g.height() > area.height()))
+            ++uncovered;
+    };
+    auto waited = [] {
+        int ms = 0;
+        for (const QString& c : Fake().CallsStartingWith(QStringLiteral("pause:")))
+            ms += c.mid(6).toInt();
+        return ms;
+    };
+    int opening = -1;
+    QRect open;
+    Fake().OnModal(QStringLiteral("TForm_muchos_aciertos"), [&](QDialog*) {
+        Form_muchos_aciertos->Timer1Timer();
+        opening = waited();
+        open = Form_muchos_aciertos->AnimationGeometry();
+        tiles = Form_muchos_aciertos->Image_fondopantalla->size();
+    });
+    ThePlatform().RunModal(Form_muchos_aciertos);
+    Fake().onFlush = nullptr;
+    const int closing = waited() - opening;
+
+    // A few seconds at most each way, whatever the face.
+    QVERIFY2(opening > 0 && opening <= 2100, qPrintable(QString::number(opening)));
+    QVERIFY2(closing > 0 && closing <= 2100, qPrintable(QString::number(closing)));
+    QVERIFY(open.contains(QRect(QPoint(0, 0), screen)));
+    QCOMPARE(uncovered, 0);
+    // The picture drawn never needs more than the screen and a step.
+    QVERIFY(tiles.width() <= screen.width() * 3 / 2 && tiles.height() <= screen.height() * 3 / 2);
+}
+
+void TestRewards::aCloseDuringTheAnimationsClosesOnce_data()
+{
+    QTest::addColumn<bool>("whileOpening");
+    QTest::newRow("while opening") << true;
+    QTest::newRow("while closing") << false;
+}
+
+void TestRewards::aCloseDuringTheAnimationsClosesOnce()
+{
+    QFETCH(bool, whileOpening);
+    QDir(dir_->path()).mkpath(QStringLiteral("caras"));
+    MakeFace(dir_->filePath(QStringLiteral("caras/cara1.bmp")), {100, 80}, Qt::magenta);
+    QDir::setCurrent(dir_->path());
+    const int sw = Fake().screen.width();
+    const int sh = Fake().screen.height();
+    const QRect end = FaceAnimation::OpeningAnimation(1, sw, sh, 100, 80).steps.last();
+    const int openingSteps = int(FaceAnimation::OpeningAnimation(1, sw, sh, 100, 80).steps.size());
+    const int closingSteps = int(FaceAnimation::ClosingAnimation(1, end, sw, sh, 100, 80).size());
+
+    bool closing = false;
+    int closes = 0;
+    QList<int> answers;
+    const auto connection = QObject::connect(Form_muchos_aciertos, &QDialog::finished,
+                                             [&answers](int r) { answers << r; });
+    Fake().onFlush = [&](QWidget* w) {
+        if (w == Form_muchos_aciertos && (whileOpening || closing) && closes < 5) {
+            ++closes;
+            Form_muchos_aciertos->close();
+        }
+    };
+    Fake().OnModal(QStringLiteral("TForm_muchos_aciertos"), [&](QDialog* d) {
+        Form_muchos_aciertos->Timer1Timer();
+        closing = true;
+        if (d->isVisible())
+            QTest::keyClick(d, Qt::Key_Space);
+    });
+    ThePlatform().RunModal(Form_muchos_aciertos);
+    Fake().onFlush = nullptr;
+    QObject::disconnect(connection);
+
+    QCOMPARE(closes, 5);
+    QCOMPARE(answers.size(), 1);
+    // Each animation ran once, whole.
+    QCOMPARE(Pauses(), openingSteps + closingSteps);
+    QCOMPARE(Form_muchos_aciertos->animationStyle, 2);
+    QVERIFY(Form_muchos_aciertos->faceArmed);
 }
 
 void TestRewards::stylesCycleOverNineShowings()
@@ -532,6 +666,23 @@ void TestRewards::tuneWithoutOutputDevice()
     QCOMPARE(tune.Open(SourceFile("assets/game/acierto.mid")), Platform::TuneOpen::NoOutput);
     tune.Play();
     tune.Stop();
+}
+
+void TestRewards::tuneUsesTheDeviceOnlyWhilePlaying()
+{
+    if (QMediaDevices::audioOutputs().isEmpty())
+        QSKIP("no audio output to play on (a PulseAudio null sink will do)");
+    const auto threads = [] { return QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(); };
+    TunePlayer tune;
+    QCOMPARE(tune.Open(SourceFile("assets/game/acierto.mid")), Platform::TuneOpen::Opened);
+    const auto idle = threads();
+    for (int round = 0; round < 2; ++round) {
+        tune.Play();  // the second time resumes
+        QVERIFY(threads() > idle);
+        tune.Stop();
+        QCOMPARE(threads(), idle);
+    }
+    tune.Close();
 }
 
 QTEST_MAIN(TestRewards)

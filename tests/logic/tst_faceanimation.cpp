@@ -3,6 +3,7 @@
 #include "logic/FaceAnimation.h"
 
 #include <QSet>
+#include <algorithm>
 #include <QTest>
 
 using namespace FaceAnimation;
@@ -29,6 +30,8 @@ private slots:
     void openThenClose();
     void noFaceSizeMeansNoSteps_data();
     void noFaceSizeMeansNoSteps();
+    void drawnFaceFitsTheScreen_data();
+    void drawnFaceFitsTheScreen();
 };
 
 void TestFaceAnimation::facesAndStylesCycle()
@@ -91,7 +94,13 @@ void TestFaceAnimation::openThenClose_data()
         {"wide face", {1280, 1024}, {300, 40}, 26},  // one edge comes in long before the other
         {"tall face", {1280, 1024}, {40, 300}, 32},
         {"face larger than the screen", {640, 480}, {800, 700}, 1},
-        {"one pixel face on a huge screen", {7680, 4320}, {1, 1}, kMaxSteps},
+        // However small the face, an edge crosses the screen in a bounded
+        // number of steps.
+        {"one pixel face", {1280, 1024}, {1, 1}, kEdgeSteps},
+        {"one pixel face on a huge screen", {7680, 4320}, {1, 1}, kEdgeSteps},
+        {"sixteen pixel face", {1280, 1024}, {16, 16}, kEdgeSteps},
+        {"thin wide face", {1280, 1024}, {400, 1}, kEdgeSteps},
+        {"tiny screen", {3, 2}, {1, 1}, 3},
     };
     for (int style = 1; style <= 8; ++style)
         for (const auto& s : sizes)
@@ -108,20 +117,22 @@ void TestFaceAnimation::openThenClose()
     const int sw = screen.width(), sh = screen.height();
     const Opening o = OpeningAnimation(style, sw, sh, face.width(), face.height());
     QVERIFY(!o.steps.isEmpty());
-    QVERIFY(o.steps.size() <= maxSteps);
+    QVERIFY2(o.steps.size() <= maxSteps, qPrintable(QString::number(o.steps.size())));
     // Open once the last step is taken, and not before.
-    if (o.steps.size() < kMaxSteps)
-        QVERIFY(Covers(o.steps.last(), sw, sh));
+    QVERIFY(Covers(o.steps.last(), sw, sh));
     for (int i = 0; i + 1 < o.steps.size(); ++i)
         QVERIFY(!Covers(o.steps[i], sw, sh));
+    // The window never shows more than the tiles it carries.
+    const QSize tiles = TiledArea(screen, face);
+    for (const QRect& r : o.steps)
+        QVERIFY(r.width() <= tiles.width() && r.height() <= tiles.height());
 
     const QList<QRect> closing =
         ClosingAnimation(style, o.steps.last(), sw, sh, face.width(), face.height());
     QVERIFY(!closing.isEmpty());
-    QVERIFY(closing.size() <= kMaxSteps);
+    QVERIFY2(closing.size() <= std::max(maxSteps, 2) + 1, qPrintable(QString::number(closing.size())));
     // Gone after the last step; still partly on screen before it.
-    if (closing.size() < kMaxSteps)
-        QVERIFY(!ShowsAnything(closing.last(), sw, sh));
+    QVERIFY(!ShowsAnything(closing.last(), sw, sh));
     for (int i = 0; i + 1 < closing.size(); ++i)
         QVERIFY(ShowsAnything(closing[i], sw, sh));
 }
@@ -145,6 +156,26 @@ void TestFaceAnimation::noFaceSizeMeansNoSteps()
     QVERIFY(ClosingAnimation(style, QRect(0, 0, 0, 0), 1280, 1024, face.width(), face.height())
                 .isEmpty());
     QVERIFY(OpeningAnimation(style, 1280, 1024, face.width(), face.height()).steps.isEmpty());
+}
+
+void TestFaceAnimation::drawnFaceFitsTheScreen_data()
+{
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<QSize>("face");
+    QTest::addColumn<QSize>("drawn");
+    QTest::newRow("small face as it is") << QSize(1280, 1024) << QSize(120, 100) << QSize(120, 100);
+    QTest::newRow("just fits") << QSize(1280, 1024) << QSize(632, 504) << QSize(632, 504);
+    QTest::newRow("too wide") << QSize(1280, 1024) << QSize(1264, 100) << QSize(632, 50);
+    QTest::newRow("far too big") << QSize(640, 480) << QSize(4000, 4000) << QSize(232, 232);
+    QTest::newRow("thin line stays a pixel") << QSize(640, 480) << QSize(4000, 1) << QSize(312, 1);
+}
+
+void TestFaceAnimation::drawnFaceFitsTheScreen()
+{
+    QFETCH(QSize, screen);
+    QFETCH(QSize, face);
+    QFETCH(QSize, drawn);
+    QCOMPARE(DrawnFace(face, screen), drawn);
 }
 
 QTEST_APPLESS_MAIN(TestFaceAnimation)

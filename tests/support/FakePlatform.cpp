@@ -130,4 +130,8 @@ bool FakePlatform::OpenUrl(const QUrl& url)
     return openUrlOpens;
 }
 
-void FakePlatform::Flush(QWidget*) {}
+void FakePlatform::Flush(QWidget* window)
+{
+    if (onFlush)
+        onFlush(window);
+}

@@ -34,6 +34,9 @@ public:
     TuneOpen tuneOpenResult = TuneOpen::Opened;
     QDate today{2026, 12, 7};
     QSize screen{1280, 1024};
+    // Runs at every Flush, as the real one lets window-system events in
+    // (a close request from the window manager, say).
+    std::function<void(QWidget*)> onFlush;
 
     // The next modal showing of the window with this object name runs the
     // handler while the window is shown (it may click, type, accept). A
