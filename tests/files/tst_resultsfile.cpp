@@ -3,15 +3,14 @@
 #include "files/AtomicFile.h"
 #include "files/CodePage.h"
 #include "files/ResultsFile.h"
+#include "tests/support/FileSizeLimit.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-#include <csignal>
 #include <cstring>
-#include <sys/resource.h>
 
 namespace {
 
@@ -288,15 +287,13 @@ private slots:
             names << QStringLiteral("Jugador nuevo %1").arg(i);
         const auto players = Players(names);
 
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit saved{};
-        getrlimit(RLIMIT_FSIZE, &saved);
-        rlimit small = saved;
-        small.rlim_cur = 400;
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-        const auto result = append ? ResultsFile::Append(path, kDay, players.data(), 20)
-                                   : ResultsFile::WriteWhole(path, kDay, players.data(), 20);
-        setrlimit(RLIMIT_FSIZE, &saved);
+        ResultsFile::Save result{};
+        {
+            const FileSizeLimit limit(400);
+            QVERIFY(limit.IsSet());
+            result = append ? ResultsFile::Append(path, kDay, players.data(), 20)
+                            : ResultsFile::WriteWhole(path, kDay, players.data(), 20);
+        }
 
         QCOMPARE(result, ResultsFile::Save::CannotWrite);
         QCOMPARE(ReadAll(path), old);

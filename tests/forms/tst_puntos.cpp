@@ -7,6 +7,7 @@
 #include "forms/TForm_menu.h"
 #include "forms/TForm_puntos.h"
 #include "forms/TForm_sumas1.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/TestGame.h"
 #include "widgets/TColor95Button.h"
 #include "widgets/TxpButton.h"
@@ -18,8 +19,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
 
@@ -188,14 +187,11 @@ void TestPuntos::failedSaves()
         QVERIFY(d->Color95Button1->isEnabled());
         Fake().calls.clear();
         // The file size limit stops the write half-way, as a full disk would.
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit saved{};
-        getrlimit(RLIMIT_FSIZE, &saved);
-        rlimit small = saved;
-        small.rlim_cur = 100;
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-        d->Color95Button1->click();
-        setrlimit(RLIMIT_FSIZE, &saved);
+        {
+            const FileSizeLimit limit(100);
+            QVERIFY(limit.IsSet());
+            d->Color95Button1->click();
+        }
         enabled = d->Color95Button1->isEnabled();
     });
     QCOMPARE(Fake().calls.mid(0, calls.size()), calls);
