@@ -572,8 +572,8 @@ void TForm_menu::OpenExercise(QDialog* window, QAction* entry)
 {
     CloseCurrentExercise();
     window->show();
-    window->raise();
-    window->activateWindow();
+    // Showing deals the first sum, which makes this the open exercise.
+    ReturnToExercise();
     for (QAction* a : exerciseEntries_)
         a->setChecked(a == entry);
 }
