@@ -158,7 +158,35 @@ bool SeedGameFolder(const QString& installedDir, const QString& userGameDir, QSt
     return ok;
 }
 
+namespace {
+QString fixedGameFolder;
+// Seeds and enters the folder; EnterGameFolder's answer.
+bool EnterFolder(const QString& programDir, QString* problem);
+}  // namespace
+
+QString GameFolderPath()
+{
+    return fixedGameFolder.isEmpty() ? QDir::currentPath() : fixedGameFolder;
+}
+
+void SetGameFolderPath(const QString& folder)
+{
+    fixedGameFolder = folder.isEmpty() ? QString() : QDir(folder).absolutePath();
+}
+
+QString ResultsFolder() { return QDir::cleanPath(GameFolderPath() + QStringLiteral("/../resultad")); }
+
+QString HistoryFile() { return QDir::cleanPath(GameFolderPath() + QStringLiteral("/../historial.sqlite")); }
+
 bool EnterGameFolder(const QString& programDir, QString* problem)
+{
+    const bool entered = EnterFolder(programDir, problem);
+    SetGameFolderPath(QDir::currentPath());
+    return entered;
+}
+
+namespace {
+bool EnterFolder(const QString& programDir, QString* problem)
 {
     const QString installed = InstalledGameFiles(programDir);
     if (installed.isEmpty())
@@ -177,3 +205,4 @@ bool EnterGameFolder(const QString& programDir, QString* problem)
         QStringLiteral("\n\nSe puede jugar, pero no se podrán guardar los resultados ni los puntos.");
     return false;
 }
+}  // namespace

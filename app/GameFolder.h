@@ -34,3 +34,14 @@ bool SeedGameFolder(const QString& installedDir, const QString& userGameDir, QSt
 // the game still shows its pictures; problem then says why nothing can be
 // saved. Returns false only in that case.
 bool EnterGameFolder(const QString& programDir, QString* problem);
+
+// The folder the game plays in, absolute: the one EnterGameFolder entered, or,
+// before that (tests), the working folder of the moment.
+QString GameFolderPath();
+// Fixes the game folder; an empty text goes back to the working folder.
+void SetGameFolderPath(const QString& folder);
+// Absolute paths beside the game folder: the results files' folder and the
+// practice history. Every writer uses these, never a path relative to the
+// working folder.
+QString ResultsFolder();
+QString HistoryFile();

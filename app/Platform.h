@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDate>
+#include <QDateTime>
 #include <QSize>
 #include <QString>
 #include <cstdint>
@@ -66,6 +67,8 @@ public:
                               const std::function<bool(QPrinter*)>& paint) = 0;
 
     virtual QDate Today() = 0;
+    // The local date and time, to the millisecond.
+    virtual QDateTime Now() = 0;
     virtual QSize ScreenSize() = 0;
     // Flashes the taskbar entry of a minimized window.
     virtual void Alert(QWidget* window) = 0;

@@ -208,6 +208,7 @@ bool QtPlatform::PrintPreview(QPrinter* printer, QWidget* parent, const QString&
 }
 
 QDate QtPlatform::Today() { return QDate::currentDate(); }
+QDateTime QtPlatform::Now() { return QDateTime::currentDateTime(); }
 
 QSize QtPlatform::ScreenSize()
 {

@@ -34,6 +34,7 @@ public:
     bool PrintPreview(QPrinter* printer, QWidget* parent, const QString& title,
                       const std::function<bool(QPrinter*)>& paint) override;
     QDate Today() override;
+    QDateTime Now() override;
     QSize ScreenSize() override;
     void Alert(QWidget* window) override;
     bool OpenUrl(const QUrl& url) override;

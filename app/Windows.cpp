@@ -75,6 +75,10 @@ void CreateWindows()
 
 void DestroyWindows()
 {
+    // The program ends: a sum on screen is abandoned.
+    for (ExerciseKind kind : Kind::All)
+        if (TExerciseForm* w = ExerciseWindow(kind))
+            w->ReportAbandoned();
     // The owned windows go with the main window.
     delete Form_menu;
     Form_menu = nullptr;

@@ -29,7 +29,7 @@ QByteArray ControlName(const char* prefix, int column, int row = 0)
 
 TColumnSumForm::TColumnSumForm(const Design& design, QWidget* parent)
     : TExerciseForm(design.kind, design.caption, design.clientSize, design.background, parent),
-      design_(design), sum_(design.rows, design.rules)
+      design_(design), sum_(ColumnShapeOf(design.kind).rows, ColumnShapeOf(design.kind).rules)
 {
     SetHelpContext(design.helpContext);
     SetFirstShowOffset(design.firstShowOffset);
@@ -103,14 +103,17 @@ void TColumnSumForm::NewSum()
         l->hide();
     if (Memo_mellevo)
         Memo_mellevo->hide();
-    sum_.Deal();
+    DealNext(sum_);
     for (int c = 0; c < sum_.Columns(); ++c)
         for (int r = 0; r < sum_.Rows(); ++r)
             digitLabels[size_t(c)][size_t(r)]->setText(QString::number(sum_.Digit(r, c)));
+    ReportDealt(RowsText());
     Memo_res->clear();
     MoveAnswerBox();
     Memo_res->setFocus();
 }
+
+QString TColumnSumForm::RowsText() const { return Practice::ColumnRows(sum_.Digits()); }
 
 void TColumnSumForm::MoveAnswerBox()
 {
@@ -127,7 +130,12 @@ void TColumnSumForm::Memo_resChange()
     }
     PlayKeySound();
     const int column = sum_.Step() - 1;
-    switch (sum_.TypeResult(ReadAnswer(Memo_res->text()), game.showCarries)) {
+    const int32_t expected = sum_.ExpectedResult();
+    const int32_t typed = ReadAnswer(Memo_res->text());
+    const ColumnSum::Outcome outcome = sum_.TypeResult(typed, game.showCarries);
+    if (outcome != ColumnSum::Outcome::Ignored)
+        ReportKey(Practice::Box::Result, column, expected, typed);
+    switch (outcome) {
     case ColumnSum::Outcome::Wrong:
         DigitWrong();
         break;
@@ -160,7 +168,13 @@ void TColumnSumForm::Memo_mellevoChange()
         return;
     PlayKeySound();
     const int column = sum_.Step() - 1;
-    switch (sum_.TypeCarry(ReadAnswer(Memo_mellevo->text()))) {
+    const int32_t expected = sum_.ExpectedCarry();
+    const int32_t typed = ReadAnswer(Memo_mellevo->text());
+    const ColumnSum::Outcome outcome = sum_.TypeCarry(typed);
+    // The carry box stands above the column that receives the carry.
+    if (outcome != ColumnSum::Outcome::Ignored)
+        ReportKey(Practice::Box::Carry, column + 1, expected, typed);
+    switch (outcome) {
     case ColumnSum::Outcome::Wrong:
         CarryWrong();
         Memo_mellevo->clear();
@@ -197,6 +211,7 @@ void TColumnSumForm::AcceptColumn(int column)
 void TColumnSumForm::CompleteSum()
 {
     // The completing digit stays in the box until the new sum empties it.
+    ReportFinished();
     DigitCorrect();
     CelebrateHit();
     PassTurnIfAutomatic();

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "forms/TExerciseForm.h"
+#include "logic/ColumnShapes.h"
 #include "logic/ColumnSum.h"
 
 #include <QRect>
@@ -29,8 +30,6 @@ public:
         QPoint firstShowOffset;
         QPoint hitsBox;
         QPoint missesBox;
-        int rows;
-        std::vector<PairRule> rules;  // one per column, units first
         QRect image;
         // The digit grid: column left edges (units first), row tops, the
         // size and font of a cell.
@@ -76,6 +75,8 @@ public:
     const ColumnSum& Sum() const { return sum_; }
 
     void NewSum() override;
+    // The sum of the digits now on screen, top row first: "47+38".
+    QString RowsText() const;
     void Memo_resChange();
     void Memo_mellevoChange();
     void HemisphereButton1Click();
@@ -94,7 +95,10 @@ public:
     THemisphereButton* HemisphereButton1 = nullptr;
 
 protected:
+    // Rows and column rules come from the shape of design.kind.
     explicit TColumnSumForm(const Design& design, QWidget* parent);
+    // Puts the next sum into the engine: a random one of the window's shape.
+    virtual void DealNext(ColumnSum& sum) { sum.Deal(); }
 
 private:
     // A column's digit goes into its result label and the answer box moves

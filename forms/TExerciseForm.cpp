@@ -6,6 +6,7 @@
 #include "app/Fonts.h"
 #include "app/GameState.h"
 #include "app/Platform.h"
+#include "app/PracticeRecorder.h"
 #include "app/Services.h"
 #include "app/Windows.h"
 #include "forms/TForm_aviso_error.h"
@@ -125,6 +126,7 @@ void TExerciseForm::FormShow()
 
 void TExerciseForm::FormClose()
 {
+    ReportAbandoned();
     game.clockRunning = false;
     game.exerciseKind = Kind::None;
 }
@@ -135,6 +137,52 @@ void TExerciseForm::StartSum()
     ShowKindCounters();
     game.clockRunning = true;
     game.sumSeconds = 0;
+}
+
+namespace {
+QString CurrentPlayerName()
+{
+    if (game.currentPlayer < 1 || game.currentPlayer > kMaxPlayers)
+        return {};
+    return game.CurrentRecord().Name();
+}
+}  // namespace
+
+void TExerciseForm::ReportDealt(const QString& rows)
+{
+    ReportAbandoned();
+    sumOpen_ = true;
+    sumPlayer_ = CurrentPlayerName();
+    sumRows_ = rows;
+    TheRecorder().SumDealt(sumPlayer_, kind_, sumRows_, ThePlatform().Now());
+}
+
+void TExerciseForm::ReportKey(Practice::Box box, int32_t col, int32_t expected, int32_t typed)
+{
+    if (!sumOpen_)
+        return;
+    const QString player = CurrentPlayerName();
+    if (player != sumPlayer_) {
+        const QString rows = sumRows_;
+        ReportDealt(rows);
+    }
+    TheRecorder().KeyChecked(box, col, expected, typed, ThePlatform().Now());
+}
+
+void TExerciseForm::ReportFinished()
+{
+    if (!sumOpen_)
+        return;
+    sumOpen_ = false;
+    TheRecorder().SumEnded(true, ThePlatform().Now());
+}
+
+void TExerciseForm::ReportAbandoned()
+{
+    if (!sumOpen_)
+        return;
+    sumOpen_ = false;
+    TheRecorder().SumEnded(false, ThePlatform().Now());
 }
 
 void TExerciseForm::ShowKindCounters()
@@ -182,6 +230,7 @@ void TExerciseForm::DigitCorrect()
 
 void TExerciseForm::SwitchToHarder(TExerciseForm* harder)
 {
+    ReportAbandoned();
     hide();
     harder->show();
     // close() on a window already hidden never reaches done(), so the close

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "logic/ExerciseKind.h"
+#include "logic/Practice.h"
 
 #include <QColor>
 #include <QDialog>
@@ -44,6 +45,11 @@ public:
 
     // Deals and shows a new sum.
     virtual void NewSum() = 0;
+
+    // Whether a dealt sum has not ended yet (for the practice history).
+    bool SumOpen() const { return sumOpen_; }
+    // Ends the open sum, if any, as abandoned.
+    void ReportAbandoned();
 
     // The tick drawn on the check buttons.
     static QPixmap CheckPicture();
@@ -95,6 +101,15 @@ protected:
     // harder window's kind and a running clock.
     void SwitchToHarder(TExerciseForm* harder);
 
+    // The sum's life, told to the practice recorder. A sum dealt while
+    // another is open ends that one, abandoned; so do closing the window,
+    // "Más dificil..." and the end of the program. A key that arrives after
+    // the turn has passed by hand belongs to the new player: the sum starts
+    // again for them.
+    void ReportDealt(const QString& rows);
+    void ReportKey(Practice::Box box, int32_t col, int32_t expected, int32_t typed);
+    void ReportFinished();
+
     // Control makers with the exercise windows' looks.
     // A sum digit: trazolin bold, centred, transparent.
     QLabel* MakeDigitLabel(const char* name, const QRect& geometry, int pixelSize = 48,
@@ -127,4 +142,7 @@ private:
     KindCounters ownCounters_;
     KindCounters* counters_ = &ownCounters_;
     QSet<QObject*> filteredBoxes_;
+    bool sumOpen_ = false;
+    QString sumPlayer_;
+    QString sumRows_;
 };

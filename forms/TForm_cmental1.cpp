@@ -241,8 +241,20 @@ void TForm_cmental1::NewSum()
     Label_sumando1->setText(QString::number(sum_.first));
     Label_sumando2->setText(QString::number(sum_.second));
     Label_resultado->setText(QString::number(sum_.result));
+    ReportDealt(RowsText());
     Memo_res->clear();
     Memo_res->setFocus();
+}
+
+QString TForm_cmental1::RowsText() const
+{
+    int blank = 2;
+    switch (Mental::CurrentSettings().blank) {
+    case Mental::Blank::FirstAddend: blank = 0; break;
+    case Mental::Blank::SecondAddend: blank = 1; break;
+    case Mental::Blank::Result: blank = 2; break;
+    }
+    return Practice::MentalRowsText({sum_.first, sum_.second, sum_.result, blank});
 }
 
 void TForm_cmental1::Color95Button1Click()
@@ -251,7 +263,9 @@ void TForm_cmental1::Color95Button1Click()
         Memo_res->setFocus();
         return;
     }
-    if (ReadAnswer(Memo_res->text()) == sum_.answer)
+    const int32_t typed = ReadAnswer(Memo_res->text());
+    ReportKey(Practice::Box::Answer, 0, sum_.answer, typed);
+    if (typed == sum_.answer)
         AnswerCorrect();
     else
         AnswerWrong();
@@ -259,6 +273,7 @@ void TForm_cmental1::Color95Button1Click()
 
 void TForm_cmental1::AnswerCorrect()
 {
+    ReportFinished();
     if (celebrate_)
         CelebrateHit();
     celebrate_ = !celebrate_;

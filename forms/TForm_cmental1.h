@@ -25,6 +25,8 @@ public:
 
     // The number under the blank.
     int32_t ExpectedAnswer() const { return sum_.answer; }
+    // The sum on screen with its blank: "6+?=8".
+    QString RowsText() const;
 
     void NewSum() override;
     void Color95Button1Click();

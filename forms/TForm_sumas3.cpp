@@ -19,8 +19,6 @@ TColumnSumForm::Design Sumas3Design()
         .firstShowOffset = {150, 138},
         .hitsBox = {25, 15},
         .missesBox = {25, 105},
-        .rows = 2,
-        .rules = {PairRule::NoCarry, PairRule::NoCarry},
         .image = {180, 0, 281, 281},
         .columnLefts = {370, 310},
         .rowTops = {15, 70},

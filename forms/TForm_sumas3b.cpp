@@ -17,8 +17,6 @@ TColumnSumForm::Design Sumas3bDesign()
         .firstShowOffset = {122, 138},
         .hitsBox = {25, 30},
         .missesBox = {25, 160},
-        .rows = 2,
-        .rules = {PairRule::NoCarry, PairRule::NoCarry, PairRule::NoCarry},
         .image = {185, 0, 321, 261},
         .columnLefts = {430, 370, 310},
         .rowTops = {15, 70},

@@ -19,8 +19,6 @@ TColumnSumForm::Design Sumas4Design()
         .firstShowOffset = {150, 125},
         .hitsBox = {15, 30},
         .missesBox = {15, 130},
-        .rows = 2,
-        .rules = {PairRule::Carry, PairRule::Free},
         .image = {150, 0, 311, 326},
         .columnLefts = {370, 310},
         .rowTops = {55, 110},

@@ -17,8 +17,6 @@ TColumnSumForm::Design Sumas4bDesign()
         .firstShowOffset = {122, 123},
         .hitsBox = {25, 45},
         .missesBox = {25, 195},
-        .rows = 2,
-        .rules = {PairRule::Carry, PairRule::Carry, PairRule::Free},
         .image = {170, -5, 331, 330},
         .columnLefts = {420, 370, 320},
         .rowTops = {55, 110},

@@ -19,8 +19,6 @@ TColumnSumForm::Design Sumas5Design()
         .firstShowOffset = {122, 100},
         .hitsBox = {25, 20},
         .missesBox = {25, 110},
-        .rows = 3,
-        .rules = {PairRule::Free, PairRule::Free, PairRule::Free},
         .image = {200, 0, 302, 275},
         .columnLefts = {420, 370, 320},
         .rowTops = {55, 100, 145},

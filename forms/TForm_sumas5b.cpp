@@ -19,8 +19,6 @@ TColumnSumForm::Design Sumas5bDesign()
         .firstShowOffset = {122, 65},
         .hitsBox = {25, 30},
         .missesBox = {25, 130},
-        .rows = 4,
-        .rules = {PairRule::Free, PairRule::Free, PairRule::Free},
         .image = {200, 0, 302, 310},
         .columnLefts = {420, 370, 320},
         .rowTops = {55, 100, 145, 190},

@@ -17,8 +17,6 @@ TColumnSumForm::Design Sumas5cDesign()
         .firstShowOffset = {122, 65},
         .hitsBox = {25, 30},
         .missesBox = {25, 130},
-        .rows = 5,
-        .rules = {PairRule::Free, PairRule::Free, PairRule::Free, PairRule::Free},
         .image = {190, 0, 312, 310},
         .columnLefts = {420, 370, 320, 270},
         .rowTops = {55, 90, 125, 160, 200},

@@ -46,6 +46,7 @@ void TSingleColumnForm::NewSum()
     expected_ = pair.Sum();
     Label_u_f1->setText(QString::number(pair.top));
     Label_u_f2->setText(QString::number(pair.bottom));
+    ReportDealt(Practice::ColumnRows({{pair.top, pair.bottom}}));
     Memo_res->clear();
     Memo_res->setFocus();
 }
@@ -62,7 +63,9 @@ void TSingleColumnForm::Color95Button1Click()
         Memo_res->setFocus();
         return;
     }
-    if (ReadAnswer(Memo_res->text()) == expected_)
+    const int32_t typed = ReadAnswer(Memo_res->text());
+    ReportKey(Practice::Box::Answer, 0, expected_, typed);
+    if (typed == expected_)
         AnswerCorrect();
     else
         AnswerWrong();
@@ -70,6 +73,7 @@ void TSingleColumnForm::Color95Button1Click()
 
 void TSingleColumnForm::AnswerCorrect()
 {
+    ReportFinished();
     CelebrateHit();
     DigitCorrect();
     // The points above went to the player who answered; the new sum is the

@@ -4,6 +4,7 @@
 
 #include "logic/Random.h"
 
+#include <algorithm>
 #include <utility>
 
 ColumnSum::ColumnSum(int rows, std::vector<PairRule> columnRules)
@@ -25,6 +26,32 @@ void ColumnSum::Deal()
             for (int32_t& d : column)
                 d = Random(10);
         }
+    }
+    Start();
+}
+
+void ColumnSum::Load(const std::vector<std::vector<int32_t>>& digits)
+{
+    for (size_t c = 0; c < digits_.size(); ++c)
+        for (size_t r = 0; r < digits_[c].size(); ++r)
+            digits_[c][r] = c < digits.size() && r < digits[c].size() ? std::clamp(digits[c][r], 0, 9) : 0;
+    Start();
+}
+
+int32_t ColumnSum::ExpectedResult() const
+{
+    const int n = Columns();
+    if (step_ < 1 || step_ > n + 1)
+        return -1;
+    return step_ == n + 1 ? CarryOut(n - 1) : ResultDigit(step_ - 1);
+}
+
+int32_t ColumnSum::ExpectedCarry() const { return awaitingCarry_ ? CarryOut(step_ - 1) : -1; }
+
+void ColumnSum::Start()
+{
+    for (size_t c = 0; c < rules_.size(); ++c) {
+        const std::vector<int32_t>& column = digits_[c];
         targets_[c] = 0;
         for (int32_t d : column)
             targets_[c] += d;

@@ -34,6 +34,11 @@ public:
     // A new sum: column by column from the units, the digits of every row
     // (top row first) from the random source; the entry starts at the units.
     void Deal();
+    // A given sum, digits by [column][row], units first; the entry starts at
+    // the units. Sizes must match Columns() and Rows(), digits 0 to 9.
+    void Load(const std::vector<std::vector<int32_t>>& digits);
+    // Every digit by [column][row], units first.
+    const std::vector<std::vector<int32_t>>& Digits() const { return digits_; }
     // Digit of a row (0 = top) and column (0 = units).
     int32_t Digit(int row, int column) const { return digits_[column][row]; }
 
@@ -46,6 +51,10 @@ public:
     // The digit written under a column and the carry it gives the next.
     int32_t ResultDigit(int column) const { return targets_[column] % 10; }
     int32_t CarryOut(int column) const { return targets_[column] / 10; }
+    // The digit the answer box (the carry box) would accept now; -1 when it
+    // waits for nothing.
+    int32_t ExpectedResult() const;
+    int32_t ExpectedCarry() const;
 
     // A digit typed in the answer box (-1 for a text that is no number).
     // showCarries is read only when a carrying column's digit is accepted.
@@ -54,6 +63,9 @@ public:
     Outcome TypeCarry(int32_t digit);
 
 private:
+    // The targets from the digits, and the entry at the units.
+    void Start();
+
     int rows_;
     std::vector<PairRule> rules_;
     std::vector<std::vector<int32_t>> digits_;  // [column][row]

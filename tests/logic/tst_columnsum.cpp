@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Cifrolo developers
+#include "logic/ColumnShapes.h"
 #include "logic/ColumnSum.h"
+#include "logic/ExerciseKind.h"
+#include "logic/Practice.h"
 #include "logic/Random.h"
 #include "tests/support/DigitGrid.h"
 
@@ -13,20 +16,11 @@ namespace {
 // The draw rules of the windows, by the window's name.
 ColumnSum MachineOf(const QString& window)
 {
-    using R = PairRule;
-    if (window == QLatin1String("sumas3"))
-        return ColumnSum(2, {R::NoCarry, R::NoCarry});
-    if (window == QLatin1String("sumas3b"))
-        return ColumnSum(2, {R::NoCarry, R::NoCarry, R::NoCarry});
-    if (window == QLatin1String("sumas4"))
-        return ColumnSum(2, {R::Carry, R::Free});
-    if (window == QLatin1String("sumas4b"))
-        return ColumnSum(2, {R::Carry, R::Carry, R::Free});
-    if (window == QLatin1String("sumas5"))
-        return ColumnSum(3, {R::Free, R::Free, R::Free});
-    if (window == QLatin1String("sumas5b"))
-        return ColumnSum(4, {R::Free, R::Free, R::Free});
-    return ColumnSum(5, {R::Free, R::Free, R::Free, R::Free});
+    static const QMap<QString, ExerciseKind> kinds{
+        {"sumas3", Kind::Sumas3}, {"sumas3b", Kind::Sumas3b}, {"sumas4", Kind::Sumas4}, {"sumas4b", Kind::Sumas4b},
+        {"sumas5", Kind::Sumas5}, {"sumas5b", Kind::Sumas5b}, {"sumas5c", Kind::Sumas5c}};
+    const ColumnShape& shape = ColumnShapeOf(kinds.value(window, Kind::Sumas5c));
+    return ColumnSum(shape.rows, shape.rules);
 }
 
 QString Name(Outcome o)
@@ -95,6 +89,8 @@ private slots:
     void everyCarrySumOfTwoColumnsIsReachableAndScoresTwoHits();
     void solvedSumsSpellTheirTotal_data();
     void solvedSumsSpellTheirTotal();
+    void loadedSumsAnswerWhatTheyExpect_data();
+    void loadedSumsAnswerWhatTheyExpect();
 };
 
 void TestColumnSum::dealFollowsTheColumnRules_data()
@@ -299,6 +295,41 @@ void TestColumnSum::solvedSumsSpellTheirTotal()
         QCOMPARE(s.typed.toInt(), total);
         QCOMPARE(s.hits, hits);
     }
+}
+
+// A sum given by its rows text comes back as the same text, and typing
+// what the machine expects at each step, carries included, spells the total.
+void TestColumnSum::loadedSumsAnswerWhatTheyExpect_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("rows");
+    QTest::addColumn<QString>("total");
+    QTest::newRow("two rows") << "sumas4" << "47+38" << "85";
+    QTest::newRow("leading digit") << "sumas4" << "95+87" << "182";
+    QTest::newRow("leading zero") << "sumas3b" << "012+304" << "316";
+    QTest::newRow("five rows") << "sumas5c" << "9999+9999+9999+9999+9999" << "49995";
+}
+
+void TestColumnSum::loadedSumsAnswerWhatTheyExpect()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, rows);
+    QFETCH(QString, total);
+    ColumnSum sum = MachineOf(window);
+    sum.Load(Practice::ColumnDigits(rows));
+    QCOMPARE(Practice::ColumnRows(sum.Digits()), rows);
+    QString typed;
+    for (int guard = 0; sum.Step() != 0 && guard < 20; ++guard) {
+        const int32_t digit = sum.ExpectedResult();
+        const Outcome o = sum.TypeResult(digit, true);
+        typed.prepend(QString::number(digit));
+        if (o == Outcome::AwaitCarry)
+            QCOMPARE(sum.TypeCarry(sum.ExpectedCarry()), Outcome::ColumnAccepted);
+        else
+            QVERIFY(o != Outcome::Wrong && o != Outcome::Ignored);
+    }
+    QCOMPARE(typed, total);
+    QCOMPARE(sum.ExpectedResult(), -1);
 }
 
 QTEST_APPLESS_MAIN(TestColumnSum)

@@ -121,6 +121,13 @@ bool FakePlatform::PrintPreview(QPrinter* printer, QWidget*, const QString& titl
 }
 
 QDate FakePlatform::Today() { return today; }
+
+QDateTime FakePlatform::Now()
+{
+    const QDateTime at = now;
+    now = now.addMSecs(nowStepMs);
+    return at;
+}
 QSize FakePlatform::ScreenSize() { return screen; }
 void FakePlatform::Alert(QWidget*) { calls << QStringLiteral("alert"); }
 

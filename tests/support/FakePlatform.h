@@ -33,6 +33,9 @@ public:
     std::function<void()> duringPreview;
     TuneOpen tuneOpenResult = TuneOpen::Opened;
     QDate today{2026, 12, 7};
+    // Now() answers this and then moves it on by nowStepMs.
+    QDateTime now{QDate(2026, 12, 7), QTime(10, 0)};
+    int nowStepMs = 0;
     QSize screen{1280, 1024};
     // Runs at every Flush, as the real one lets window-system events in
     // (a close request from the window manager, say).
@@ -64,6 +67,7 @@ public:
     bool PrintPreview(QPrinter* printer, QWidget* parent, const QString& title,
                       const std::function<bool(QPrinter*)>& paint) override;
     QDate Today() override;
+    QDateTime Now() override;
     QSize ScreenSize() override;
     void Alert(QWidget* window) override;
     bool OpenUrl(const QUrl& url) override;
