@@ -5,9 +5,6 @@
 #include "app/Fonts.h"
 #include "app/Platform.h"
 #include "app/Services.h"
-#include "forms/TForm_informe_1.h"
-#include "forms/TForm_informe_2.h"
-#include "forms/TForm_informe_3.h"
 
 #include <QCloseEvent>
 #include <QPrinter>
@@ -115,13 +112,3 @@ void TWorksheetForm::closeEvent(QCloseEvent* event)
 
 // Each print command builds its own report: a closed one is done with.
 void TWorksheetForm::FormClose() { deleteLater(); }
-
-TWorksheetForm* NewWorksheetForm(const Worksheet::Job& job, QWidget* parent)
-{
-    switch (job.form) {
-    case Worksheet::Form::Columns: return new TForm_informe_1(job, parent);
-    case Worksheet::Form::Rows: return new TForm_informe_2(job, parent);
-    case Worksheet::Form::Mental: return new TForm_informe_3(job, parent);
-    }
-    return nullptr;
-}
