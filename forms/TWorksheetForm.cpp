@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Cifrolo developers
 #include "forms/TWorksheetForm.h"
 
+#include "app/BusyCursor.h"
 #include "app/Fonts.h"
 #include "app/Platform.h"
 #include "app/Services.h"
@@ -16,15 +17,6 @@ const QString kTitle = QStringLiteral("Cifrolo, imprimir cuentas");
 const QString kHeaderLine =
     QStringLiteral("Nombre:.......................................................................... "
                    "Nivel:..................... Fecha:......................................");
-
-// The busy cursor while the pages are made, put back however that ends.
-class BusyCursor {
-public:
-    BusyCursor() { SetBusyCursor(false); }
-    ~BusyCursor() { SetBusyCursor(true); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-};
 
 }  // namespace
 
