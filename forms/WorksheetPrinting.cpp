@@ -5,11 +5,11 @@
 #include "app/GameState.h"
 #include "app/Platform.h"
 #include "app/Services.h"
-#include "app/Windows.h"
 #include "forms/TForm_informe_1.h"
 #include "forms/TForm_informe_2.h"
 #include "forms/TForm_informe_3.h"
 #include "forms/TForm_paginas.h"
+#include "forms/WindowRegistry.h"
 #include "logic/MentalArithmetic.h"
 
 #include <QLabel>
