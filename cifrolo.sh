@@ -6,6 +6,8 @@
 #   ./cifrolo.sh play              install what is missing, build, start the game
 #   ./cifrolo.sh test              install what is missing, build, run every test
 #   ./cifrolo.sh test --sanitize   the same with AddressSanitizer + UBSan (build-asan/)
+#   ./cifrolo.sh test -L unit      only the tests labelled unit (any ctest options)
+#   ./cifrolo.sh fuzz [seconds]    the results reader's fuzz target (build-fuzz/), default 60 s
 #   ./cifrolo.sh bench             build and run the benchmarks
 set -eu
 
@@ -15,7 +17,7 @@ ROOT=$(pwd)
 PACKAGES="cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev qt6-translations-l10n
  gstreamer1.0-plugins-base gstreamer1.0-plugins-good libfluidsynth-dev timgm6mb-soundfont
  fonts-sil-andika fonts-liberation2 xvfb xauth x11-utils openbox xdotool pulseaudio imagemagick poppler-utils ccache
- dpkg-dev desktop-file-utils appstream lintian"
+ dpkg-dev desktop-file-utils appstream lintian clang libclang-rt-14-dev"
 
 install_missing() {
     missing=""
@@ -35,8 +37,9 @@ install_missing() {
 
 build() {
     dir=$1; shift
-    if [ ! -f "$dir/CMakeCache.txt" ]; then
-        cmake -S "$ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+    # Options given are applied to a build folder made before them too.
+    if [ ! -f "$dir/CMakeCache.txt" ] || [ $# -gt 0 ]; then
+        cmake -S "$ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
     fi
     cmake --build "$dir" -j2
 }
@@ -61,15 +64,22 @@ play)
     exec ./cifrolo
     ;;
 test)
+    # The tests build with warnings as errors: a warning fails them.
     if [ "${1:-}" = "--sanitize" ]; then
-        build "$ROOT/build-asan" -DCMAKE_BUILD_TYPE=Debug -DCIFROLO_SANITIZE=ON
-        export ASAN_OPTIONS=detect_leaks=0
+        shift
+        build "$ROOT/build-asan" -DCMAKE_BUILD_TYPE=Debug -DCIFROLO_SANITIZE=ON -DCIFROLO_WERROR=ON
+        # Leaks are faults; only the libraries' own, listed in the file, are let through.
+        export ASAN_OPTIONS=detect_leaks=1
+        export LSAN_OPTIONS=suppressions="$ROOT/tests/sanitizers/lsan.supp":print_suppressions=0
         export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-        ctest --test-dir "$ROOT/build-asan" --output-on-failure -j2
+        ctest --test-dir "$ROOT/build-asan" --output-on-failure -j2 "$@"
     else
-        build "$ROOT/build"
-        ctest --test-dir "$ROOT/build" --output-on-failure -j2
+        build "$ROOT/build" -DCIFROLO_WERROR=ON
+        ctest --test-dir "$ROOT/build" --output-on-failure -j2 "$@"
     fi
+    ;;
+fuzz)
+    "$ROOT/fuzz/run_fuzz.sh" "${1:-60}"
     ;;
 bench)
     build "$ROOT/build"
@@ -78,7 +88,7 @@ bench)
     done
     ;;
 *)
-    echo "usage: $0 play | test [--sanitize] | bench" >&2
+    echo "usage: $0 play | test [--sanitize] [ctest options] | fuzz [seconds] | bench" >&2
     exit 2
     ;;
 esac

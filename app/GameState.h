@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Cifrolo developers
 #pragma once
 
-#include "files/Records.h"
 #include "logic/ExerciseKind.h"
+#include "logic/PlayerRecords.h"
 
 #include <QString>
 #include <cstdint>

@@ -65,16 +65,6 @@ const QCursor& HandCursor()
 
 uint32_t Pause(uint32_t ms) { return ThePlatform().Pause(ms); }
 
-void SetBusyCursor(bool restore)
-{
-    if (restore) {
-        if (QApplication::overrideCursor())
-            QApplication::restoreOverrideCursor();
-    } else {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-    }
-}
-
 bool FileExists(const QString& path)
 {
     if (path.isEmpty())

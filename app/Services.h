@@ -19,7 +19,6 @@ class QWidget;
 void InitGameState();
 
 uint32_t Pause(uint32_t ms);
-void SetBusyCursor(bool restore);
 bool FileExists(const QString& path);
 QString FileNameOf(const QString& path);
 // The picture in a file, or a null image when it cannot be used: it does not

@@ -82,6 +82,7 @@ fluid_audio_driver_t* StartDriver(fluid_settings_t* settings, fluid_synth_t* syn
 
 TunePlayer::TunePlayer() = default;
 
+// Out of line, where the engine is a complete type.
 TunePlayer::~TunePlayer() { Close(); }
 
 Platform::TuneOpen TunePlayer::Open(const QString& path)
@@ -97,22 +98,18 @@ Platform::TuneOpen TunePlayer::Open(const QString& path)
     if (QMediaDevices::audioOutputs().isEmpty())
         return Platform::TuneOpen::NoOutput;
 
-    auto* e = new Engine;
+    auto e = std::make_unique<Engine>();
     e->settings = new_fluid_settings();
     if (e->settings)
         e->synth = new_fluid_synth(e->settings);
-    if (!e->synth || fluid_synth_sfload(e->synth, CIFROLO_SOUNDFONT, 1) == FLUID_FAILED) {
-        delete e;
+    if (!e->synth || fluid_synth_sfload(e->synth, CIFROLO_SOUNDFONT, 1) == FLUID_FAILED)
         return Platform::TuneOpen::NoOutput;
-    }
     e->player = new_fluid_player(e->synth);
-    if (!e->player || fluid_player_add(e->player, file.constData()) != FLUID_OK) {
-        delete e;
+    if (!e->player || fluid_player_add(e->player, file.constData()) != FLUID_OK)
         return Platform::TuneOpen::Failed;
-    }
     // The audio driver runs only while the tune plays: started here it would
     // keep a share of the processor busy for the whole game, rendering silence.
-    engine_ = e;
+    engine_ = std::move(e);
     stopped_ = false;
     return Platform::TuneOpen::Opened;
 }
@@ -151,7 +148,6 @@ void TunePlayer::Stop()
 
 void TunePlayer::Close()
 {
-    delete engine_;
-    engine_ = nullptr;
+    engine_.reset();
     stopped_ = false;
 }

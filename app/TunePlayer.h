@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <memory>
 
 // Plays the MIDI tune through FluidSynth. Every call is safe on a player that
 // is not open; Close() may be called any number of times.
@@ -27,6 +28,6 @@ public:
 
 private:
     struct Engine;
-    Engine* engine_ = nullptr;
+    std::unique_ptr<Engine> engine_;
     bool stopped_ = false;  // paused by Stop(), as opposed to finished
 };

@@ -12,6 +12,7 @@
 #include "forms/TForm_informe_1.h"
 #include "forms/TForm_informe_2.h"
 #include "forms/TForm_informe_3.h"
+#include "forms/WorksheetPrinting.h"
 #include "logic/Random.h"
 
 #include <QApplication>

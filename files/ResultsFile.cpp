@@ -12,7 +12,7 @@
 namespace ResultsFile {
 
 namespace {
-constexpr int kSize = PlayerRecord::kSize;
+constexpr int kSize = kRecordBytes;
 } // namespace
 
 PlayerRecord Header(const QDate& date)
@@ -31,16 +31,16 @@ bool IsHeader(const char* block)
     return std::memcmp(block, kSignature, sizeof kSignature) == 0;
 }
 
-std::array<char, PlayerRecord::kSize> Encode(const PlayerRecord& record)
+std::array<char, kRecordBytes> Encode(const PlayerRecord& record)
 {
-    auto bytes = record.ToBytes();
+    auto bytes = RecordBytes(record);
     AnsiToOem(bytes.data(), PlayerRecord::kNameBytes);
     return bytes;
 }
 
 PlayerRecord Decode(const char* bytes)
 {
-    PlayerRecord r = PlayerRecord::FromBytes(bytes);
+    PlayerRecord r = RecordFromBytes(bytes);
     OemToAnsi(r.name, PlayerRecord::kNameBytes);
     return r;
 }
@@ -130,7 +130,7 @@ QByteArray FileBytes(const QDate& headerDate, const PlayerRecord* players, int c
 {
     QByteArray bytes;
     bytes.reserve(kSize * (count + 1));
-    const auto header = Header(headerDate).ToBytes(); // the signature is ASCII: not converted
+    const auto header = RecordBytes(Header(headerDate)); // the signature is ASCII: not converted
     bytes.append(header.data(), kSize);
     for (int i = 0; i < count; ++i) {
         const auto record = Encode(players[i]);

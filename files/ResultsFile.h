@@ -30,7 +30,7 @@ PlayerRecord Header(const QDate& date);
 bool IsHeader(const char* block);
 
 // A record as it lies on disk (name in the OEM code page) and back.
-std::array<char, PlayerRecord::kSize> Encode(const PlayerRecord& record);
+std::array<char, kRecordBytes> Encode(const PlayerRecord& record);
 PlayerRecord Decode(const char* bytes);
 
 // Reads a results file record by record through one length-checked buffer.

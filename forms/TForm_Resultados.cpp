@@ -3,6 +3,7 @@
 #include "forms/TForm_Resultados.h"
 
 #include "app/Accessibility.h"
+#include "app/BusyCursor.h"
 #include "app/Fonts.h"
 #include "app/GameState.h"
 #include "app/Platform.h"
@@ -82,12 +83,6 @@ protected:
 private:
     bool pending_ = false;
     bool watching_ = true;
-};
-
-// Busy cursor for a block, restored on every way out of it.
-struct BusyCursor {
-    BusyCursor() { SetBusyCursor(false); }
-    ~BusyCursor() { SetBusyCursor(true); }
 };
 
 QLabel* Caption(QWidget* parent, const QString& text, int x, int y, int w, const QFont& font,
@@ -427,7 +422,7 @@ bool TForm_Resultados::ReadPlayersFromFile(int32_t& count)
     return true;
 }
 
-int TForm_Resultados::WriteWholeFile(const QString& path)
+bool TForm_Resultados::WriteWholeFile(const QString& path)
 {
     ResultsFile::Save result;
     {
@@ -438,13 +433,13 @@ int TForm_Resultados::WriteWholeFile(const QString& path)
     case ResultsFile::Save::Ok:
         game.resultsSaved = true;
         game.resultsFileKnown = true;
-        return 1;
-    case ResultsFile::Save::CannotCreate: Fail(kCannotCreateOrWrite); return 0;
-    default: Fail(kCannotSave, false); return 0;
+        return true;
+    case ResultsFile::Save::CannotCreate: Fail(kCannotCreateOrWrite); return false;
+    default: Fail(kCannotSave, false); return false;
     }
 }
 
-int TForm_Resultados::AppendToFile()
+bool TForm_Resultados::AppendToFile()
 {
     ResultsFile::Save result;
     {
@@ -455,27 +450,27 @@ int TForm_Resultados::AppendToFile()
     case ResultsFile::Save::Ok:
         game.resultsSaved = true;
         game.resultsFileKnown = true;
-        return 1;
-    case ResultsFile::Save::NotResults: Fail(kNotResults); return 0;
-    case ResultsFile::Save::TooLong: Fail(kTooLong); return 0;
-    case ResultsFile::Save::CannotCreate: Fail(kCannotCreateNew); return 0;
-    default: Fail(kCannotSave, false); return 0;
+        return true;
+    case ResultsFile::Save::NotResults: Fail(kNotResults); return false;
+    case ResultsFile::Save::TooLong: Fail(kTooLong); return false;
+    case ResultsFile::Save::CannotCreate: Fail(kCannotCreateNew); return false;
+    default: Fail(kCannotSave, false); return false;
     }
 }
 
-int TForm_Resultados::SaveDialogLoop(bool append)
+bool TForm_Resultados::SaveDialogLoop(bool append)
 {
     QString start = game.resultsPath;
     for (;;) {
         QString path = ThePlatform().SaveFileName(this, kSaveTitle, start, kFilter);
         if (path.isEmpty())
-            return 0;
+            return false;
         // The default extension, when the user typed none.
         if (QFileInfo(path).suffix().isEmpty() && !QFileInfo::exists(path))
             path += QStringLiteral(".rsr");
         game.resultsPath = path;
-        if ((append ? AppendToFile() : WriteWholeFile(path)) == 1)
-            return 1;
+        if (append ? AppendToFile() : WriteWholeFile(path))
+            return true;
         start = path;
     }
 }
@@ -509,7 +504,7 @@ void TForm_Resultados::Guardar1Click()
 void TForm_Resultados::Guardarcomo1Click()
 {
     MakeResultsPattern();
-    if (SaveDialogLoop(false) != 1)
+    if (!SaveDialogLoop(false))
         return;
     Label_archivo->setText(QStringLiteral("Jugadores del archivo: '%1'").arg(FileNameOf(game.resultsPath)));
     Label_archivo->setVisible(true);
@@ -520,7 +515,7 @@ void TForm_Resultados::Aadiralarchivo1Click()
 {
     StampDates();
     MakeResultsPattern();
-    if (SaveDialogLoop(true) != 1)
+    if (!SaveDialogLoop(true))
         return;
     Label_archivo->setText(QStringLiteral("Jugadores del archivo: '%1'").arg(FileNameOf(game.resultsPath)));
     Label_archivo->setVisible(true);
@@ -569,21 +564,21 @@ void TForm_Resultados::PrintRecords(const QString& fileName, const std::function
         BusyCursor busy;
         QPainter painter;
         if (!painter.begin(printer_.get())) {
-            SetBusyCursor(true);
+            BusyCursor::Lifted lifted;
             ThePlatform().ShowMessage(kNoPrinter);
-            SetBusyCursor(false);
         } else {
             InputWatcher watcher;
             ResultsPrintout printout(painter, painter.device()->width(), painter.device()->height());
             printout.inputPending = [&watcher] { return watcher.Pending(); };
             printout.askStop = [&watcher] {
                 watcher.SetWatching(false);
-                SetBusyCursor(true);
-                const bool stop =
-                    ThePlatform().Ask(QStringLiteral("\n¿ Detener la impresión de Resultados ?\n"),
-                                      Platform::Icon::Question,
-                                      Platform::Buttons::YesNoDefaultNo) == Platform::Answer::Yes;
-                SetBusyCursor(false);
+                bool stop = false;
+                {
+                    BusyCursor::Lifted lifted;
+                    stop = ThePlatform().Ask(QStringLiteral("\n¿ Detener la impresión de Resultados ?\n"),
+                                             Platform::Icon::Question,
+                                             Platform::Buttons::YesNoDefaultNo) == Platform::Answer::Yes;
+                }
                 watcher.SetWatching(true);
                 return stop;
             };

@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Cifrolo developers
 #pragma once
 
-#include "files/Records.h"
 #include "files/ResultsFile.h"
+#include "logic/PlayerRecords.h"
 
 #include <QDate>
 #include <QDialog>
@@ -82,11 +82,11 @@ public:
     // The main window's read: replaces the players by those of a chosen
     // file. False when nothing was read; the players are then untouched.
     bool ReadPlayersFromFile(int32_t& count);
-    // 1 on success, 0 on failure (already reported).
-    int WriteWholeFile(const QString& path);
-    int AppendToFile();
+    // False on failure, already reported.
+    bool WriteWholeFile(const QString& path);
+    bool AppendToFile();
     // The save dialog until the operation succeeds or the user cancels.
-    int SaveDialogLoop(bool append);
+    bool SaveDialogLoop(bool append);
     void StampDates();
     void ShowRecord(int index);
 

@@ -105,8 +105,9 @@ QString TooManyPlayersText(const QStringList& dropped)
 }  // namespace
 
 TForm_jugadores::TForm_jugadores(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
-                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : TRollOpenDialog(WhileRolling::Wait, parent,
+                      Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("TForm_jugadores"));
     setWindowTitle(QStringLiteral("¿ Quién va a jugar ?"));
@@ -188,8 +189,7 @@ TForm_jugadores::TForm_jugadores(QWidget* parent)
 void TForm_jugadores::FormCreate()
 {
     Timer_persiana->stop();
-    designedSize_ = size();
-    smallSize_ = ShrinkForRollOpen(this);
+    FitForRolling();
 }
 
 void TForm_jugadores::showEvent(QShowEvent* event)
@@ -200,7 +200,7 @@ void TForm_jugadores::showEvent(QShowEvent* event)
 
 void TForm_jugadores::FormShow()
 {
-    answered_ = false;
+    NewShowing();
     for (QLineEdit* box : boxes_)
         box->clear();
     Edit_jugador1->setFocus();
@@ -214,14 +214,7 @@ void TForm_jugadores::Timer_persianaTimer()
     // Drawn at every step, so that the blind is seen unrolling. A close asked
     // for meanwhile (the window manager's gets through the screen updates)
     // waits until the blind is down.
-    opening_ = true;
-    rollOpenHeight(this, designedSize_.width(), designedSize_.height(), true);
-    opening_ = false;
-    if (pendingResult_) {
-        const int r = *pendingResult_;
-        pendingResult_.reset();
-        done(r);
-    }
+    RollOpen(true);
 }
 
 void TForm_jugadores::xpButton2Click()
@@ -264,27 +257,11 @@ void TForm_jugadores::xpButton2Click()
 
 void TForm_jugadores::xpButton1Click() { reject(); }
 
-void TForm_jugadores::done(int r)
-{
-    if (opening_) {
-        if (!pendingResult_)
-            pendingResult_ = r;
-        return;
-    }
-    // Answered once: a close that arrives while the blind rolls up must not
-    // answer again (a nested Cancel would undo the players just registered).
-    if (answered_)
-        return;
-    answered_ = true;
-    FormClose();
-    QDialog::done(r);
-}
-
 void TForm_jugadores::FormClose()
 {
     // A close before the blind opened must not let it unroll the hidden window later.
     Timer_persiana->stop();
-    rollClosedHeight(this, smallSize_.height(), true);
+    RollClosed();
 }
 
 void TForm_jugadores::keyPressEvent(QKeyEvent* event)

@@ -2,10 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Cifrolo developers
 #pragma once
 
-#include <QDialog>
-#include <QSize>
+#include "forms/TRollOpenDialog.h"
+
 #include <array>
-#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -15,7 +14,7 @@ class TxpButton;
 // "¿ Quién va a jugar ?": up to ten names at a time, for a new game (with
 // playerCount set to 0 by the caller) or appended to the registered players.
 // The frame unrolls downwards when shown and rolls up when it closes.
-class TForm_jugadores : public QDialog {
+class TForm_jugadores : public TRollOpenDialog {
     Q_OBJECT
 public:
     explicit TForm_jugadores(QWidget* parent = nullptr);
@@ -49,13 +48,10 @@ public:
     // Handlers, by their design names.
     void FormCreate();
     void FormShow();
-    void FormClose();
+    void FormClose() override;
     void Timer_persianaTimer();
     void xpButton2Click();
     void xpButton1Click();
-
-    // Every way of closing (buttons, close box, Escape) ends here.
-    void done(int r) override;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -64,9 +60,4 @@ protected:
 private:
     // Edit_jugador1 to Edit_jugador10, in entry order.
     std::array<QLineEdit*, 10> boxes_{};
-    QSize designedSize_;
-    QSize smallSize_;
-    bool answered_ = false;  // this showing has its result
-    bool opening_ = false;   // the blind is unrolling
-    std::optional<int> pendingResult_;  // asked for while opening_
 };

@@ -12,16 +12,13 @@
 #include "forms/TForm_ayuda.h"
 #include "forms/TForm_cmental1.h"
 #include "forms/TForm_jugadores.h"
-#include "forms/TForm_paginas.h"
 #include "forms/TForm_puntos.h"
 #include "forms/TForm_sumas1.h"
 #include "forms/TForm_sumas2.h"
 #include "forms/TForm_sumas3.h"
 #include "forms/TForm_sumas4.h"
 #include "forms/TForm_sumas5.h"
-#include "forms/TWorksheetForm.h"
-#include "logic/MentalArithmetic.h"
-#include "logic/Worksheet.h"
+#include "forms/WorksheetPrinting.h"
 #include "widgets/TBackground.h"
 #include "widgets/TColor95Button.h"
 #include "widgets/TGIFImage.h"
@@ -38,7 +35,6 @@
 #include <QPainter>
 #include <QTimer>
 #include <QUrl>
-#include <exception>
 
 namespace {
 
@@ -54,10 +50,6 @@ const QString kResolutionWarning = QStringLiteral(
     "\nEste programa ha diso diseñado para una resolución mínima de pantalla de 640x480 pixels. "
     "\n\nSi se usa una resolución menor, algunas zonas de la pantalla de juego, no serán "
     "visibles.\n\nSe recomienda cambiar la resolución de la pantalla, como mínimo a 640x480.\n");
-
-const QString kPrintFailed = QStringLiteral(
-    "\nNo se han podido preparar las hojas para imprimir.\n\n"
-    "Comprueba la impresora o el archivo elegido y vuelve a intentarlo.\n");
 
 QAction* AddEntry(QMenu* menu, const char* name, const QString& caption, const QString& hint)
 {
@@ -709,100 +701,14 @@ void TForm_menu::Autor1Click()
         "Hecho con cariño por el equipo de Cifrolo, 2026.\n"));
 }
 
-// The print entries, with the sample each shows in the page dialog ("¯" is
-// the line under the addends; blanks line the digits up).
-void TForm_menu::Conunacolumna1Click()
-{
-    PrintWorksheet(QStringLiteral("\n\n   5       \n+  3       \n¯¯¯¯       \n"), Worksheet::Form::Columns, 1, -1);
-}
-
-void TForm_menu::Condoscolumnas1Click()
-{
-    PrintWorksheet(QStringLiteral("\n\n   4 3     \n+  2 5     \n¯¯¯¯¯¯     \n"), Worksheet::Form::Columns, 2, -1);
-}
-
-void TForm_menu::Contrescolumnas1Click()
-{
-    PrintWorksheet(QStringLiteral("\n\n   7 3 4     \n+  1 2 5     \n¯¯¯¯¯¯¯¯     \n"), Worksheet::Form::Columns,
-                   3, -1);
-}
-
-void TForm_menu::Conunacolumna2Click()
-{
-    PrintWorksheet(QStringLiteral("\n\n   9       \n+  6       \n¯¯¯¯       \n"), Worksheet::Form::Columns, 11, -1);
-}
-
-void TForm_menu::Condoscolumnas2Click()
-{
-    PrintWorksheet(QStringLiteral("\n\n   5 8     \n+  3 8     \n¯¯¯¯¯¯     \n"), Worksheet::Form::Columns, 12, -1);
-}
-
-void TForm_menu::Contrescolumnas2Click()
-{
-    PrintWorksheet(QStringLiteral("\n\n   5 8 4     \n+  6 7 9     \n¯¯¯¯¯¯¯¯     \n"), Worksheet::Form::Columns,
-                   13, -1);
-}
-
-void TForm_menu::Contresfilas1Click()
-{
-    PrintWorksheet(QStringLiteral("\n\n   5 8 4     \n   4 6 9     \n+  6 7 3     \n¯¯¯¯¯¯¯¯     \n"),
-                   Worksheet::Form::Rows, 13, 13);
-}
-
-void TForm_menu::Concuatrofilas1Click()
-{
-    PrintWorksheet(QStringLiteral("\n   5 8 4     \n   4 6 9     \n   3 2 1     \n+  6 7 3     \n¯¯¯¯¯¯¯¯     \n"),
-                   Worksheet::Form::Rows, 13, 14);
-}
-
-void TForm_menu::Concincofilas1Click()
-{
-    PrintWorksheet(QStringLiteral("\n   5 8 4 2   \n   4 6 9 5   \n   1 0 5 2   \n   3 2 1 7   \n+  6 7 3 2   \n"
-                                  "¯¯¯¯¯¯¯¯¯¯   \n"),
-                   Worksheet::Form::Rows, 14, 15);
-}
-
-void TForm_menu::Clculomental2Click()
-{
-    PrintWorksheet(QStringLiteral("\n   5 + ... = 12  \n\n   ... + 7 = 12  \n\n   5 + 7 = ....  \n\n  ... + ... = 12  \n\n"),
-                   Worksheet::Form::Mental, -1, -1);
-}
-
-void TForm_menu::PrintWorksheet(const QString& sample, Worksheet::Form form, int32_t kind, int32_t rows)
-{
-    game.pagesToPrint = 0;
-    Form_paginas->Label_ej->setText(sample);
-    ThePlatform().RunModal(Form_paginas);
-    // Only a count typed into the dialog goes on; cancelling leaves 0.
-    if (game.pagesToPrint <= 0) {
-        ReturnToExercise();
-        return;
-    }
-    if (kind >= 0)
-        game.worksheetKind = kind;
-    if (rows >= 0)
-        game.worksheetRows = rows;
-    Worksheet::Job job;
-    job.form = form;
-    job.kind = game.worksheetKind;
-    job.rows = game.worksheetRows;
-    job.pages = game.pagesToPrint;
-    job.lengthTenths = Form_paginas->printLength;
-    job.solutions = Form_paginas->SolutionsWanted();
-    job.mental = Mental::CurrentSettings();
-    bool done = false;
-    TWorksheetForm* report = nullptr;
-    try {
-        report = NewWorksheetForm(job, this);
-        done = report->Preview(Form_paginas->Printer());
-    } catch (const std::exception&) {
-        done = false;
-    }
-    if (report)
-        report->close();
-    // Having no printer is no fault here: the preview and a PDF file work
-    // without one. A failure is told, and the menu stays for another try.
-    if (!done)
-        ThePlatform().ShowMessage(kPrintFailed);
-    ReturnToExercise();
-}
+// The print entries: each prints its sheet of the table in forms/WorksheetPrinting.
+void TForm_menu::Conunacolumna1Click() { WorksheetPrinting::Print(WorksheetPrinting::Sheet::OneColumn, this); }
+void TForm_menu::Condoscolumnas1Click() { WorksheetPrinting::Print(WorksheetPrinting::Sheet::TwoColumns, this); }
+void TForm_menu::Contrescolumnas1Click() { WorksheetPrinting::Print(WorksheetPrinting::Sheet::ThreeColumns, this); }
+void TForm_menu::Conunacolumna2Click() { WorksheetPrinting::Print(WorksheetPrinting::Sheet::OneColumnCarrying, this); }
+void TForm_menu::Condoscolumnas2Click() { WorksheetPrinting::Print(WorksheetPrinting::Sheet::TwoColumnsCarrying, this); }
+void TForm_menu::Contrescolumnas2Click() { WorksheetPrinting::Print(WorksheetPrinting::Sheet::ThreeColumnsCarrying, this); }
+void TForm_menu::Contresfilas1Click() { WorksheetPrinting::Print(WorksheetPrinting::Sheet::ThreeRows, this); }
+void TForm_menu::Concuatrofilas1Click() { WorksheetPrinting::Print(WorksheetPrinting::Sheet::FourRows, this); }
+void TForm_menu::Concincofilas1Click() { WorksheetPrinting::Print(WorksheetPrinting::Sheet::FiveRows, this); }
+void TForm_menu::Clculomental2Click() { WorksheetPrinting::Print(WorksheetPrinting::Sheet::Mental, this); }

@@ -16,9 +16,6 @@ class QTimer;
 class TColor95Button;
 class TForm_ayuda;
 class TGIFImage;
-namespace Worksheet {
-enum class Form;
-}
 
 // The main window: big buttons, menus, the player panel and the clock.
 class TForm_menu : public QMainWindow {
@@ -167,9 +164,6 @@ private:
                           const QColor& text);
     void RunPanel(QFrame* panel);
     void RunNewGameDialog();
-    // A print entry: the page dialog with the sample, then the worksheet's
-    // preview. A kind or rows code below 0 leaves the last one in place.
-    void PrintWorksheet(const QString& sample, Worksheet::Form form, int32_t kind, int32_t rows);
     void TileBackground();
 
     bool firstTickDone_ = false;

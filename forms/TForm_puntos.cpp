@@ -40,7 +40,8 @@ QFrame* MakePanel(QWidget* parent, const char* name, int x, int w)
 }  // namespace
 
 TForm_puntos::TForm_puntos(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    : TRollOpenDialog(WhileRolling::Drop, parent,
+                      Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setObjectName(QStringLiteral("TForm_puntos"));
     setWindowTitle(QStringLiteral("Control de puntuaciones"));
@@ -101,8 +102,7 @@ QString TForm_puntos::PointsPath() const { return pointsDirectory + QLatin1Strin
 void TForm_puntos::FormCreate()
 {
     Timer_persiana->stop();
-    designedSize_ = size();
-    smallSize_ = ShrinkForRollOpen(this);
+    FitForRolling();
 }
 
 void TForm_puntos::showEvent(QShowEvent* event)
@@ -127,9 +127,7 @@ void TForm_puntos::FormShow()
 void TForm_puntos::Timer_persianaTimer()
 {
     Timer_persiana->stop();
-    rolling_ = true;
-    rollOpenHeight(this, designedSize_.width(), designedSize_.height(), false);
-    rolling_ = false;
+    RollOpen(false);
 }
 
 void TForm_puntos::LoadList() { ::LoadList(list_, PointsFile::Read(PointsPath())); }
@@ -186,31 +184,9 @@ void TForm_puntos::Color95Button1Click() { SaveList(); }
 
 void TForm_puntos::Color95Button2Click() { accept(); }
 
-void TForm_puntos::done(int r)
-{
-    // A request that arrives while the blind moves waits for nothing: the
-    // opening would go on unrolling a hidden window, and a closing is
-    // already answering one.
-    if (rolling_)
-        return;
-    FormClose();
-    QDialog::done(r);
-}
-
-void TForm_puntos::closeEvent(QCloseEvent* event)
-{
-    if (rolling_) {
-        event->ignore();
-        return;
-    }
-    QDialog::closeEvent(event);
-}
-
 void TForm_puntos::FormClose()
 {
     // A close before the blind opened must not let it unroll the hidden window later.
     Timer_persiana->stop();
-    rolling_ = true;
-    rollClosedHeight(this, smallSize_.height(), true);
-    rolling_ = false;
+    RollClosed();
 }

@@ -2,10 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Cifrolo developers
 #pragma once
 
+#include "forms/TRollOpenDialog.h"
 #include "logic/TopTen.h"
 
-#include <QDialog>
-#include <QSize>
 #include <array>
 
 class QFrame;
@@ -16,7 +15,7 @@ class TColor95Button;
 // "Control de puntuaciones": the ten best scores ever saved, merged with the
 // points of the players in memory; new entries in red, bold and underlined.
 // The frame unrolls downwards when shown and rolls up when it closes.
-class TForm_puntos : public QDialog {
+class TForm_puntos : public TRollOpenDialog {
     Q_OBJECT
 public:
     explicit TForm_puntos(QWidget* parent = nullptr);
@@ -39,7 +38,7 @@ public:
     // Handlers, by their design names.
     void FormCreate();
     void FormShow();
-    void FormClose();
+    void FormClose() override;
     void Timer_persianaTimer();
     void Color95Button1Click();
     void Color95Button2Click();
@@ -50,17 +49,10 @@ public:
     void SaveList();
     void ShowList();
 
-    // Every way of closing (buttons, Escape, the window manager) ends here.
-    void done(int r) override;
-
 protected:
     void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     TopTenList list_;
     SavedScores savedScores_;
-    QSize designedSize_;
-    QSize smallSize_;
-    bool rolling_ = false;  // the blind is moving
 };

@@ -2,12 +2,10 @@
 // SPDX-FileCopyrightText: 2026 The Cifrolo developers
 #include "forms/TWorksheetForm.h"
 
+#include "app/BusyCursor.h"
 #include "app/Fonts.h"
 #include "app/Platform.h"
 #include "app/Services.h"
-#include "forms/TForm_informe_1.h"
-#include "forms/TForm_informe_2.h"
-#include "forms/TForm_informe_3.h"
 
 #include <QCloseEvent>
 #include <QPrinter>
@@ -19,15 +17,6 @@ const QString kTitle = QStringLiteral("Cifrolo, imprimir cuentas");
 const QString kHeaderLine =
     QStringLiteral("Nombre:.......................................................................... "
                    "Nivel:..................... Fecha:......................................");
-
-// The busy cursor while the pages are made, put back however that ends.
-class BusyCursor {
-public:
-    BusyCursor() { SetBusyCursor(false); }
-    ~BusyCursor() { SetBusyCursor(true); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-};
 
 }  // namespace
 
@@ -115,13 +104,3 @@ void TWorksheetForm::closeEvent(QCloseEvent* event)
 
 // Each print command builds its own report: a closed one is done with.
 void TWorksheetForm::FormClose() { deleteLater(); }
-
-TWorksheetForm* NewWorksheetForm(const Worksheet::Job& job, QWidget* parent)
-{
-    switch (job.form) {
-    case Worksheet::Form::Columns: return new TForm_informe_1(job, parent);
-    case Worksheet::Form::Rows: return new TForm_informe_2(job, parent);
-    case Worksheet::Form::Mental: return new TForm_informe_3(job, parent);
-    }
-    return nullptr;
-}

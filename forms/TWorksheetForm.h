@@ -51,6 +51,3 @@ private:
     QList<TReportItem*> cells_;
     QList<TReportItem*> signs_;
 };
-
-// The report of a job's form, owned by parent.
-TWorksheetForm* NewWorksheetForm(const Worksheet::Job& job, QWidget* parent);

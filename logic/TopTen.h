@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Cifrolo developers
 #pragma once
 
-#include "files/Records.h"
+#include "logic/PlayerRecords.h"
 
 #include <array>
 #include <cstdint>

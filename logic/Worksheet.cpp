@@ -61,9 +61,9 @@ PlaceRule RuleFor(int32_t kind, int sum, Place place)
     return {};
 }
 
-std::array<ColumnSum, 3> DrawColumnBand(int32_t kind)
+std::array<BandSum, 3> DrawColumnBand(int32_t kind)
 {
-    std::array<ColumnSum, 3> sums;
+    std::array<BandSum, 3> sums;
     for (Place place : {Hundreds, Tens, Units}) {
         for (int s = 0; s < 3; ++s) {
             const PlaceRule r = RuleFor(kind, s, place);
@@ -75,7 +75,7 @@ std::array<ColumnSum, 3> DrawColumnBand(int32_t kind)
     return sums;
 }
 
-QString ColumnSolution(const ColumnSum& sum, int32_t columns)
+QString ColumnSolution(const BandSum& sum, int32_t columns)
 {
     int32_t u = sum.places[Units].Sum();
     int32_t t = sum.places[Tens].Sum();

@@ -58,16 +58,17 @@ struct PlaceRule {
 };
 PlaceRule RuleFor(int32_t kind, int sum, Place place);
 
-struct ColumnSum {
+// One sum of a column band: its two addends, place by place.
+struct BandSum {
     std::array<DigitPair, 3> places;  // by Place
     std::array<bool, 3> used{};
 };
 
 // The three sums of a band: all hundreds first (sums 1, 2, 3), then all
 // tens, then all units.
-std::array<ColumnSum, 3> DrawColumnBand(int32_t kind);
+std::array<BandSum, 3> DrawColumnBand(int32_t kind);
 // The written result: "12" for 7 + 5, "07" for 04 + 03, "1998" for 999 + 999.
-QString ColumnSolution(const ColumnSum& sum, int32_t columns);
+QString ColumnSolution(const BandSum& sum, int32_t columns);
 
 // --- Rows of whole numbers (kinds 13, 14 with 13, 14, 15 rows) ------------
 

@@ -18,7 +18,7 @@ private slots:
         r.hits[0] = 1;
         r.hits[4] = 0x01020304;
         r.misses[1] = -2;
-        const auto bytes = r.ToBytes();
+        const auto bytes = RecordBytes(r);
         QCOMPARE(int(bytes.size()), 72);
         QCOMPARE(QByteArray(bytes.data(), 4), QByteArray("Ana\0", 4));
         // year at 26, little-endian; day and month at 30 and 31
@@ -32,7 +32,7 @@ private slots:
         QCOMPARE(uint8_t(bytes[56]), uint8_t(0xFE));  // misses[1] = -2
         QCOMPARE(uint8_t(bytes[59]), uint8_t(0xFF));
 
-        const PlayerRecord back = PlayerRecord::FromBytes(bytes.data());
+        const PlayerRecord back = RecordFromBytes(bytes.data());
         QCOMPARE(back.Name(), QStringLiteral("Ana"));
         QCOMPARE(back.year, 2026);
         QCOMPARE(back.hits[4], 0x01020304);
@@ -43,7 +43,7 @@ private slots:
     {
         char raw[72];
         std::memset(raw, 'x', sizeof raw);
-        const PlayerRecord r = PlayerRecord::FromBytes(raw);
+        const PlayerRecord r = RecordFromBytes(raw);
         QCOMPARE(r.Name().size(), 25);
     }
 

@@ -202,7 +202,7 @@ private slots:
         QFETCH(QList<int>, top);
         QFETCH(QList<int>, bottom);
         QFETCH(QString, text);
-        ColumnSum sum;
+        BandSum sum;
         for (int p = 0; p < 3; ++p) {
             sum.places[p] = {top[p], bottom[p]};
             sum.used[p] = p >= 3 - columns;
