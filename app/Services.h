@@ -17,6 +17,8 @@ class QWidget;
 
 // First steps of the main window's creation.
 void InitGameState();
+// One player, "Sin nombre": a game where nobody gave a name.
+void UseDefaultPlayer();
 
 uint32_t Pause(uint32_t ms);
 void SetBusyCursor(bool restore);
@@ -31,6 +33,13 @@ QImage ReadPicture(const QString& path, PictureRole role = PictureRole::Picture)
 void ShowSumTime();
 void ShowPoints();
 void ShowCurrentPlayer();
+
+// The turn passes to the next (previous) player, who is shown; the open
+// exercise keeps the keys.
+void NextPlayer();
+void PreviousPlayer();
+// After players were registered or read: the turn goes to the first one.
+void PlayersChanged();
 
 void OpenTune();
 void PlayTune(bool on);

@@ -118,3 +118,16 @@ TExerciseForm* ExerciseWindow(ExerciseKind kind)
     default: return nullptr;
     }
 }
+
+QDialog* ExerciseDialog(ExerciseKind kind) { return ExerciseWindow(kind); }
+
+QDialog* HitNoticeDialog() { return Form_Acierto; }
+
+void ResetEveryExerciseCounters()
+{
+    // Windows that share their partner's counters reset them once more,
+    // which does no harm.
+    for (ExerciseKind kind : Kind::All)
+        if (TExerciseForm* w = ExerciseWindow(kind))
+            w->ResetKindCounters();
+}

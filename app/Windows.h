@@ -4,6 +4,7 @@
 
 #include "logic/ExerciseKind.h"
 
+class QDialog;
 class TExerciseForm;
 class TForm_menu;
 class TForm_jugadores;
@@ -54,3 +55,9 @@ void DestroyWindows();
 
 // The exercise window of a kind code, or nullptr for 0 and unknown codes.
 TExerciseForm* ExerciseWindow(ExerciseKind kind);
+
+// For the services, which know windows only as dialogs.
+QDialog* ExerciseDialog(ExerciseKind kind);
+QDialog* HitNoticeDialog();
+// Every exercise window's own hit and miss counters back to zero.
+void ResetEveryExerciseCounters();

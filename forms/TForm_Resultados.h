@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Cifrolo developers
 #pragma once
 
+#include "app/ResultsSession.h"
 #include "files/Records.h"
-#include "files/ResultsFile.h"
 
 #include <QDate>
 #include <QDialog>
@@ -73,20 +73,20 @@ public:
     void Imprimirresultadosdeunarchivo1Click();
 
     // Operations of the results module.
-    // resultsPath = "<parent of the start folder>/resultad/*.rsr"; the
-    // folder is created when missing.
+    // resultsPath = "<results folder>/*.rsr"; the folder is created when
+    // missing.
     void MakeResultsPattern();
     // Open dialog until a file passes `tryFile` (then resultsPath is that
     // file) or the user cancels.
-    bool ChooseFileToRead(const std::function<ResultsFile::Check(const QString&)>& tryFile);
+    bool ChooseFileToRead(const std::function<ResultsSession::Outcome(const QString&)>& tryFile);
     // The main window's read: replaces the players by those of a chosen
     // file. False when nothing was read; the players are then untouched.
-    bool ReadPlayersFromFile(int32_t& count);
-    // 1 on success, 0 on failure (already reported).
-    int WriteWholeFile(const QString& path);
-    int AppendToFile();
+    bool ReadPlayersFromFile();
+    // False on failure, already reported.
+    bool WriteWholeFile(const QString& path);
+    bool AppendToFile();
     // The save dialog until the operation succeeds or the user cancels.
-    int SaveDialogLoop(bool append);
+    bool SaveDialogLoop(bool append);
     void StampDates();
     void ShowRecord(int index);
 
