@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Cifrolo developers
+#include "app/GameFolder.h"
 #include "app/GameState.h"
 #include "app/Windows.h"
 #include "files/ResultsFile.h"
@@ -112,11 +113,16 @@ private slots:
         StartTestGame();
         QDir(tmp_.path()).mkpath(QStringLiteral("juego"));
         game.startDirectory = tmp_.path() + QStringLiteral("/juego");
+        SetGameFolderPath(game.startDirectory);
         resultad_ = tmp_.path() + QStringLiteral("/resultad");
         QDir(resultad_).removeRecursively();
         w_ = Form_Resultados;
     }
-    void cleanup() { EndTestGame(); }
+    void cleanup()
+    {
+        SetGameFolderPath(QString());
+        EndTestGame();
+    }
 
     void readingThroughTheMenuReplacesThePlayers()
     {
