@@ -3,6 +3,7 @@
 #include "app/Services.h"
 
 #include "app/GameEvents.h"
+#include "app/GameFolder.h"
 #include "app/GameState.h"
 #include "app/HintHandler.h"
 #include "app/Platform.h"
@@ -14,7 +15,6 @@
 #include <QApplication>
 #include <QCursor>
 #include <QDialog>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -39,7 +39,7 @@ void InitGameState()
 {
     HandCursor();  // loaded once, before the panels use it
     game.startDrive = 0;
-    game.startDirectory = QDir::currentPath().left(255);
+    game.startDirectory = GameFolderPath().left(255);
     InstallHintHandler();
     ClearAllSlots();
     // The group's entry is named from the start, not only after a new game.

@@ -12,8 +12,9 @@ class QCursor;
 class QImage;
 class QWidget;
 
-// Shared services of the game. None takes a window: they act on the windows
-// created at start-up and on `game`.
+// Shared services of the game. None knows a window's class: they change
+// `game`, tell the windows through GameEvents, and reach the windows created
+// at start-up only as dialogs (app/Windows.h).
 
 // First steps of the main window's creation.
 void InitGameState();

@@ -17,7 +17,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
 #include <QFileInfo>
 #include <QFrame>
 #include <QKeyEvent>
