@@ -10,10 +10,7 @@ namespace {
 
 // Blanks and control characters do not count as part of a name, whatever
 // the user pasted.
-bool IsFiller(QChar c)
-{
-    return c.unicode() <= 0x20 || c.isSpace() || c.category() == QChar::Other_Control;
-}
+bool IsFiller(QChar c) { return c.unicode() <= 0x20 || c.isSpace() || c.category() == QChar::Other_Control; }
 
 QString Trimmed(const QString& text)
 {

@@ -13,18 +13,18 @@ private slots:
         QTest::addColumn<QStringList>("typed");
         QTest::addColumn<QStringList>("joined");
         QTest::addColumn<QStringList>("dropped");
-        QTest::newRow("empty boxes give no one") << 0 << QStringList{"", "   ", "\t\n"} << QStringList{}
-                                                 << QStringList{};
+        QTest::newRow("empty boxes give no one")
+            << 0 << QStringList{"", "   ", "\t\n"} << QStringList{} << QStringList{};
         QTest::newRow("blanks and controls round a name")
             << 0 << QStringList{"  Ana\t", "\x01Luis\x7F"} << QStringList{"Ana", "Luis"} << QStringList{};
-        QTest::newRow("inner blanks stay") << 0 << QStringList{"Ana  María"} << QStringList{"Ana  María"}
-                                           << QStringList{};
-        QTest::newRow("only unstorable characters") << 0 << QStringList{"😀", "Eva"} << QStringList{"Eva"}
-                                                    << QStringList{};
-        QTest::newRow("cut to the name's length")
-            << 0 << QStringList{"Maximiliano Fernández"} << QStringList{"Maximiliano Fernánd"} << QStringList{};
-        QTest::newRow("the last places") << 48 << QStringList{"A", "", "B", "C", "D"} << QStringList{"A", "B"}
-                                         << QStringList{"C", "D"};
+        QTest::newRow("inner blanks stay")
+            << 0 << QStringList{"Ana  María"} << QStringList{"Ana  María"} << QStringList{};
+        QTest::newRow("only unstorable characters")
+            << 0 << QStringList{"😀", "Eva"} << QStringList{"Eva"} << QStringList{};
+        QTest::newRow("cut to the name's length") << 0 << QStringList{"Maximiliano Fernández"}
+                                                  << QStringList{"Maximiliano Fernánd"} << QStringList{};
+        QTest::newRow("the last places")
+            << 48 << QStringList{"A", "", "B", "C", "D"} << QStringList{"A", "B"} << QStringList{"C", "D"};
         QTest::newRow("a full game") << 50 << QStringList{" Eva "} << QStringList{} << QStringList{"Eva"};
     }
     void registration()
