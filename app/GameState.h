@@ -4,11 +4,12 @@
 
 #include "logic/ExerciseKind.h"
 #include "logic/PlayerRecords.h"
+#include "logic/Players.h"
 
 #include <QString>
 #include <cstdint>
 
-constexpr int kMaxPlayers = 50;
+using Players::kMaxPlayers;
 
 // The one game state of the run. Every window reads and writes its fields
 // directly; there is exactly one instance, `game`.

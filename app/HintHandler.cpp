@@ -2,12 +2,10 @@
 // SPDX-FileCopyrightText: 2026 The Cifrolo developers
 #include "app/HintHandler.h"
 
-#include "app/Windows.h"
-#include "forms/TForm_menu.h"
+#include "app/GameEvents.h"
 
 #include <QApplication>
 #include <QHelpEvent>
-#include <QLabel>
 #include <QProxyStyle>
 #include <QStatusTipEvent>
 #include <QToolTip>
@@ -38,7 +36,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::StatusTip && Form_menu) {
+        if (event->type() == QEvent::StatusTip) {
             // The event climbs the parent chain; copying the same text again is harmless.
             QString tip = static_cast<QStatusTipEvent*>(event)->tip();
             // Between hints the labels go back to their own caption.
@@ -46,8 +44,7 @@ protected:
                 tip = QStringLiteral("Información :");
             if (tip != lastTip_) {
                 lastTip_ = tip;
-                Form_menu->Label_ayudas_hint1->setText(tip);
-                Form_menu->Label_ayudas_hint2->setText(tip);
+                emit Events().Hint(tip);
             }
         } else if (event->type() == QEvent::ToolTip && watched->isWidgetType()) {
             auto* w = static_cast<QWidget*>(watched);

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Cifrolo developers
 #pragma once
 
-// Copies the hint of whatever the mouse is on (control or menu entry) into
-// the main window's two information labels, and shows hints as yellow tool
-// tips at once, for five seconds. Installing it twice does nothing more.
+// Sends the hint of whatever the mouse is on (control or menu entry) to the
+// main window's two information labels, as GameEvents::Hint, and shows hints
+// as yellow tool tips at once, for five seconds. Installing it twice does nothing more.
 void InstallHintHandler();

@@ -2,28 +2,22 @@
 // SPDX-FileCopyrightText: 2026 The Cifrolo developers
 #include "app/Services.h"
 
-#include "app/Fonts.h"
+#include "app/GameEvents.h"
+#include "app/GameFolder.h"
 #include "app/GameState.h"
 #include "app/HintHandler.h"
 #include "app/Platform.h"
-#include "app/Windows.h"
-#include "forms/TExerciseForm.h"
-#include "forms/TForm_Acierto.h"
-#include "forms/TForm_Resultados.h"
-#include "forms/TForm_menu.h"
+#include "app/WindowAccess.h"
+#include "logic/Players.h"
 #include "logic/Scoring.h"
 #include "logic/Texts.h"
-#include "widgets/TGIFImage.h"
 
 #include <QApplication>
 #include <QCursor>
 #include <QDialog>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QLabel>
-#include <QPainter>
 #include <QPixmap>
 
 namespace {
@@ -45,15 +39,20 @@ void InitGameState()
 {
     HandCursor();  // loaded once, before the panels use it
     game.startDrive = 0;
-    game.startDirectory = QDir::currentPath().left(255);
+    game.startDirectory = GameFolderPath().left(255);
     InstallHintHandler();
     ClearAllSlots();
     // The group's entry is named from the start, not only after a new game.
-    game.pointsTable[0].SetName(QStringLiteral("Grupo sin nombre"));
-    game.playerCount = 1;
+    game.pointsTable[0].SetName(Players::GroupName());
+    UseDefaultPlayer();
     game.currentPlayer = 1;
-    game.players[0].SetName(QStringLiteral("Sin nombre"));
-    game.pointsTable[1].SetName(QStringLiteral("Sin nombre"));
+}
+
+void UseDefaultPlayer()
+{
+    game.playerCount = 1;
+    game.players[0].SetName(Players::DefaultName());
+    game.pointsTable[1].SetName(Players::DefaultName());
 }
 
 const QCursor& HandCursor()
@@ -95,24 +94,38 @@ QImage ReadPicture(const QString& path, PictureRole role)
     return image;
 }
 
-void ShowSumTime() { Form_menu->Label_tiempo->setText(SumTimeText(game.sumSeconds)); }
+void ShowSumTime() { emit Events().ClockTicked(SumTimeText(game.sumSeconds)); }
 
-void ShowPoints()
-{
-    const int32_t points = game.CurrentPoints().points;
-    Form_menu->Label_puntos->setText(QString::number(points));
-    SetTextColour(Form_menu->Label_puntos, points < 0 ? QColor(0xFF, 0, 0) : QColor(0, 0, 0xFF));
-}
+void ShowPoints() { emit Events().ScoreChanged(game.CurrentPoints().points); }
 
 void ShowCurrentPlayer()
 {
     const PlayerRecord& r = game.CurrentRecord();
-    Form_menu->Label_nombrejugador->setText(r.Name());
+    // Slots 2 and 3 (subtraction) are kept but not part of the totals.
+    emit Events().PlayerChanged(r.Name(), r.hits[0] + r.hits[1] + r.hits[4], r.misses[0] + r.misses[1] + r.misses[4]);
     // The colour follows the player shown, not the one who scored last.
     ShowPoints();
-    // Slots 2 and 3 (subtraction) are kept but not part of the totals.
-    Form_menu->Label_pacertadas->setText(QString::number(r.hits[0] + r.hits[1] + r.hits[4]));
-    Form_menu->Label_pfalladas->setText(QString::number(r.misses[0] + r.misses[1] + r.misses[4]));
+}
+
+void NextPlayer()
+{
+    game.currentPlayer = Players::NextTurn(game.currentPlayer, game.playerCount);
+    ShowCurrentPlayer();
+    ReturnToExercise();
+}
+
+void PreviousPlayer()
+{
+    game.currentPlayer = Players::PreviousTurn(game.currentPlayer, game.playerCount);
+    ShowCurrentPlayer();
+    ReturnToExercise();
+}
+
+void PlayersChanged()
+{
+    emit Events().PlayersChanged(game.playerCount);
+    game.currentPlayer = 1;
+    ShowCurrentPlayer();
 }
 
 void OpenTune()
@@ -152,16 +165,15 @@ void CelebrateHit()
 {
     game.hitsSinceNotice += 1;
     PlayHitSound();
-    if (game.hitsSinceNotice < 5) {
-        Form_menu->GIFImage1->setVisible(true);
-        Form_menu->GIFImage1->start();
+    if (game.hitsSinceNotice < kHitsForBonus) {
+        emit Events().SmallCelebration();
         return;
     }
     PlayTune(true);
-    ThePlatform().RunModal(Form_Acierto);
+    ThePlatform().RunModal(HitNoticeDialog());
     PlayTune(false);
     game.hitsSinceNotice = 0;
-    Form_menu->GIFImage2->start();
+    emit Events().FaceRestarted();
 }
 
 void LoadBackground(const QString& fileName)
@@ -172,23 +184,22 @@ void LoadBackground(const QString& fileName)
         game.backgroundLoaded = false;
         return;
     }
-    Form_menu->SetBackgroundPicture(QPixmap::fromImage(image));
-    QDir::setCurrent(game.startDirectory);
+    emit Events().BackgroundChanged(image);
     game.backgroundLoaded = true;
 }
 
 void CloseCurrentExercise()
 {
-    if (TExerciseForm* w = ExerciseWindow(game.exerciseKind))
+    if (QDialog* w = ExerciseDialog(game.exerciseKind))
         w->close();
     game.exerciseKind = Kind::None;
     game.clockRunning = false;
-    Form_menu->GIFImage2->start();
+    emit Events().FaceRestarted();
 }
 
 void ReturnToExercise()
 {
-    QDialog* w = ExerciseWindow(game.exerciseKind);
+    QDialog* w = ExerciseDialog(game.exerciseKind);
     if (w && w->isVisible()) {
         w->raise();
         w->activateWindow();
@@ -210,17 +221,10 @@ void Score(int points, bool hit)
 }
 }  // namespace
 
-void ScoreHit() { Score(2, true); }
-void ScoreMiss() { Score(-1, false); }
+void ScoreHit() { Score(kHitPoints, true); }
+void ScoreMiss() { Score(kMissPoints, false); }
 
-void ResetAllKindCounters()
-{
-    // Windows that share their partner's counters reset them once more,
-    // which does no harm.
-    for (ExerciseKind kind : Kind::All)
-        if (TExerciseForm* w = ExerciseWindow(kind))
-            w->ResetKindCounters();
-}
+void ResetAllKindCounters() { ResetEveryExerciseCounters(); }
 
 void ResetResults()
 {
@@ -229,15 +233,14 @@ void ResetResults()
     game.currentPlayer = 0;
     game.resultsSaved = true;
     game.resultsFileKnown = false;
-    if (Form_Resultados)
-        Form_Resultados->Label_archivo->clear();
+    emit Events().ResultsFileForgotten();
 }
 
 void ResetPoints()
 {
     for (PointsEntry& e : game.pointsTable)
         e = PointsEntry{};
-    game.pointsTable[0].SetName(QStringLiteral("Grupo sin nombre"));
+    game.pointsTable[0].SetName(Players::GroupName());
     game.pointsGame += 1;
 }
 
@@ -301,5 +304,5 @@ void ExitGame()
     // No help viewer of ours stays open after the program, so there is none to close.
     if (game.tuneReady)
         ThePlatform().CloseTune();
-    Form_menu->close();
+    emit Events().GameEnded();
 }

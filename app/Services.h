@@ -12,11 +12,14 @@ class QCursor;
 class QImage;
 class QWidget;
 
-// Shared services of the game. None takes a window: they act on the windows
-// created at start-up and on `game`.
+// Shared services of the game. None knows a window's class: they change
+// `game`, tell the windows through GameEvents, and reach the windows created
+// at start-up only as dialogs (app/Windows.h).
 
 // First steps of the main window's creation.
 void InitGameState();
+// One player, "Sin nombre": a game where nobody gave a name.
+void UseDefaultPlayer();
 
 uint32_t Pause(uint32_t ms);
 bool FileExists(const QString& path);
@@ -30,6 +33,13 @@ QImage ReadPicture(const QString& path, PictureRole role = PictureRole::Picture)
 void ShowSumTime();
 void ShowPoints();
 void ShowCurrentPlayer();
+
+// The turn passes to the next (previous) player, who is shown; the open
+// exercise keeps the keys.
+void NextPlayer();
+void PreviousPlayer();
+// After players were registered or read: the turn goes to the first one.
+void PlayersChanged();
 
 void OpenTune();
 void PlayTune(bool on);

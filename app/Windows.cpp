@@ -24,6 +24,18 @@
 
 void CreateWindows()
 {
+    SetWindowAccess({
+        .exercise = [](ExerciseKind kind) -> QDialog* { return ExerciseWindow(kind); },
+        .hitNotice = []() -> QDialog* { return Form_Acierto; },
+        .resetExerciseCounters =
+            [] {
+                // Windows that share their partner's counters reset them once
+                // more, which does no harm.
+                for (ExerciseKind kind : Kind::All)
+                    if (TExerciseForm* w = ExerciseWindow(kind))
+                        w->ResetKindCounters();
+            },
+    });
     // The other windows are owned by the main window: they stay above it and
     // share its taskbar entry.
     Form_menu = new TForm_menu;

@@ -4,6 +4,7 @@
 
 // The windows reach one another through the registry; only the start-up
 // knows how to make them all.
+#include "app/WindowAccess.h"
 #include "forms/WindowRegistry.h"
 
 // Creates every window, hidden, in the fixed order (the main window first,

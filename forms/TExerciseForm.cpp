@@ -218,7 +218,7 @@ void TExerciseForm::ScoreWrongAnswer(QLineEdit* box)
 void TExerciseForm::PassTurnIfAutomatic()
 {
     if (game.autoTurnChange)
-        Form_menu->Color95Button_jugadorsiguienteClick();
+        NextPlayer();
 }
 
 void TExerciseForm::DigitCorrect()

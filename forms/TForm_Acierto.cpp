@@ -9,6 +9,7 @@
 #include "app/Services.h"
 #include "app/Windows.h"
 #include "forms/TForm_muchos_aciertos.h"
+#include "logic/Scoring.h"
 #include "widgets/TColor95Button.h"
 
 #include <QLabel>
@@ -24,8 +25,6 @@ const QString kMessage = QStringLiteral(
 
 const QString kPictureError =
     QStringLiteral("\nError.\n\nProblema con archivo de imagen 'acierto.bmp'.\n");
-
-constexpr int kBonusPoints = 20;
 
 }  // namespace
 

@@ -6,7 +6,9 @@
 #include "app/BusyCursor.h"
 #include "app/Fonts.h"
 #include "app/GameState.h"
+#include "app/GameEvents.h"
 #include "app/Platform.h"
+#include "app/ResultsSession.h"
 #include "app/Services.h"
 #include "app/Windows.h"
 #include "forms/ResultsPrintout.h"
@@ -16,7 +18,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
 #include <QFileInfo>
 #include <QFrame>
 #include <QKeyEvent>
@@ -245,6 +246,8 @@ TForm_Resultados::TForm_Resultados(QWidget* parent)
     connect(Imprimirresultadosdeunarchivo1, &QAction::triggered, this,
             &TForm_Resultados::Imprimirresultadosdeunarchivo1Click);
 
+    connect(&Events(), &GameEvents::ResultsFileForgotten, Label_archivo, &QLabel::clear);
+
     PublishControlNames(this);
     FormCreate();
 }
@@ -354,106 +357,84 @@ void TForm_Resultados::Fail(const QString& text, bool beep)
     ThePlatform().Ask(text, Platform::Icon::Critical, Platform::Buttons::Ok);
 }
 
-void TForm_Resultados::MakeResultsPattern()
-{
-    QDir::setCurrent(game.startDirectory);
-    QString dir = game.startDirectory;
-    if (dir.endsWith(QLatin1Char('/')) && dir.size() > 1)
-        dir.chop(1);
-    const qsizetype cut = dir.lastIndexOf(QLatin1Char('/'));
-    if (cut > 0)
-        dir = dir.left(cut);
-    else if (cut == 0)
-        dir = QString(); // the parent of a folder at the root is the root
-    const QString folder = dir + QStringLiteral("/resultad");
-    QDir().mkpath(folder);
-    game.resultsPath = folder + QStringLiteral("/*.rsr");
-}
+void TForm_Resultados::MakeResultsPattern() { game.resultsPath = ResultsSession::FilePattern(); }
 
-bool TForm_Resultados::ChooseFileToRead(const std::function<ResultsFile::Check(const QString&)>& tryFile)
+bool TForm_Resultados::ChooseFileToRead(const std::function<ResultsSession::Outcome(const QString&)>& tryFile)
 {
     QString start = game.resultsPath;
     for (;;) {
         const QString path = ThePlatform().OpenFileName(this, kOpenTitle, start, kFilter);
         if (path.isEmpty())
             return false;
-        ResultsFile::Check check;
+        ResultsSession::Outcome outcome;
         {
             BusyCursor busy;
-            check = tryFile(path);
+            outcome = tryFile(path);
         }
-        if (check == ResultsFile::Check::Ok) {
+        if (outcome == ResultsSession::Outcome::Ok) {
             game.resultsPath = path;
             return true;
         }
-        Fail(check == ResultsFile::Check::NotResults ? kNotResults : kCannotRead);
+        Fail(outcome == ResultsSession::Outcome::NotResults ? kNotResults : kCannotRead);
         start = path;
     }
 }
 
-bool TForm_Resultados::ReadPlayersFromFile(int32_t& count)
+bool TForm_Resultados::ReadPlayersFromFile()
 {
+    MakeResultsPattern();
     // The whole file is read and checked before anything is replaced, so a
     // file that fails half-way leaves the players as they were.
-    ResultsFile::Contents contents;
-    const bool chosen = ChooseFileToRead([&contents](const QString& path) {
-        contents = ResultsFile::Read(path, kMaxPlayers);
-        return contents.check;
-    });
-    if (!chosen)
+    std::vector<PlayerRecord> players;
+    const bool chosen = ChooseFileToRead(
+        [&players](const QString& path) { return ResultsSession::ReadPlayers(path, &players); });
+    if (!chosen) {
+        game.resultsFileKnown = false;
         return false;
-    BusyCursor busy;
+    }
+    {
+        BusyCursor busy;
+        ResultsSession::UsePlayers(game.resultsPath, players);
+    }
     {
         const QSignalBlocker block(ComboBox_nombres);
         ComboBox_nombres->clear();
+        // The file's own names: an empty file lists none.
+        for (const PlayerRecord& r : players)
+            ComboBox_nombres->addItem(r.Name());
     }
-    ResetResults();
-    ResetPoints();
-    ResetAllKindCounters();
-    int32_t n = 0;
-    for (const PlayerRecord& r : contents.records) {
-        ComboBox_nombres->addItem(r.Name());
-        game.players[n] = r;
-        game.pointsTable[n + 1].SetName(r.Name().left(19));
-        ++n;
-    }
-    game.playerCount = n;
-    count = n;
+    Label_archivo->setText(QStringLiteral("Del archivo : '%1'").arg(FileNameOf(game.resultsPath)));
+    Label_archivo->setVisible(true);
+    ComboBox_nombres->setCurrentIndex(ComboBox_nombres->count() > 0 ? 0 : -1);
     return true;
 }
 
 bool TForm_Resultados::WriteWholeFile(const QString& path)
 {
-    ResultsFile::Save result;
+    ResultsSession::Outcome outcome;
     {
         BusyCursor busy;
-        result = ResultsFile::WriteWhole(path, headerDate_, game.players, game.playerCount);
+        outcome = ResultsSession::SaveWhole(path, headerDate_);
     }
-    switch (result) {
-    case ResultsFile::Save::Ok:
-        game.resultsSaved = true;
-        game.resultsFileKnown = true;
-        return true;
-    case ResultsFile::Save::CannotCreate: Fail(kCannotCreateOrWrite); return false;
+    switch (outcome) {
+    case ResultsSession::Outcome::Ok: return true;
+    case ResultsSession::Outcome::CannotCreate: Fail(kCannotCreateOrWrite); return false;
     default: Fail(kCannotSave, false); return false;
     }
 }
 
 bool TForm_Resultados::AppendToFile()
 {
-    ResultsFile::Save result;
+    ResultsSession::Outcome outcome;
     {
         BusyCursor busy;
-        result = ResultsFile::Append(game.resultsPath, headerDate_, game.players, game.playerCount);
+        outcome = ResultsSession::Append(game.resultsPath, headerDate_);
     }
-    switch (result) {
-    case ResultsFile::Save::Ok:
-        game.resultsSaved = true;
-        game.resultsFileKnown = true;
-        return true;
-    case ResultsFile::Save::NotResults: Fail(kNotResults); return false;
-    case ResultsFile::Save::TooLong: Fail(kTooLong); return false;
-    case ResultsFile::Save::CannotCreate: Fail(kCannotCreateNew); return false;
+    switch (outcome) {
+    case ResultsSession::Outcome::Ok: return true;
+    case ResultsSession::Outcome::NotResults: Fail(kNotResults); return false;
+    case ResultsSession::Outcome::TooLong: Fail(kTooLong); return false;
+    case ResultsSession::Outcome::CannotCreate: Fail(kCannotCreateNew); return false;
     default: Fail(kCannotSave, false); return false;
     }
 }
@@ -532,7 +513,6 @@ void TForm_Resultados::Imprimirresultadosdeunarchivo1Click()
     MakeResultsPattern();
     if (ThePlatform().PrintDialog(printer_.get(), this))
         PrintResultsOfFile();
-    QDir::setCurrent(game.startDirectory);
 }
 
 void TForm_Resultados::PrintCurrentResults()
@@ -548,7 +528,7 @@ void TForm_Resultados::PrintCurrentResults()
 
 void TForm_Resultados::PrintResultsOfFile()
 {
-    ResultsFile::Reader reader;
+    ResultsSession::PlayerReader reader;
     const bool chosen = ChooseFileToRead([&reader](const QString& path) { return reader.Open(path); });
     if (!chosen)
         return;

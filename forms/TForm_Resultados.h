@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Cifrolo developers
 #pragma once
 
+#include "app/ResultsSession.h"
 #include "files/ResultsFile.h"
 #include "logic/PlayerRecords.h"
 
@@ -73,15 +74,15 @@ public:
     void Imprimirresultadosdeunarchivo1Click();
 
     // Operations of the results module.
-    // resultsPath = "<parent of the start folder>/resultad/*.rsr"; the
-    // folder is created when missing.
+    // resultsPath = "<results folder>/*.rsr"; the folder is created when
+    // missing.
     void MakeResultsPattern();
     // Open dialog until a file passes `tryFile` (then resultsPath is that
     // file) or the user cancels.
-    bool ChooseFileToRead(const std::function<ResultsFile::Check(const QString&)>& tryFile);
+    bool ChooseFileToRead(const std::function<ResultsSession::Outcome(const QString&)>& tryFile);
     // The main window's read: replaces the players by those of a chosen
     // file. False when nothing was read; the players are then untouched.
-    bool ReadPlayersFromFile(int32_t& count);
+    bool ReadPlayersFromFile();
     // False on failure, already reported.
     bool WriteWholeFile(const QString& path);
     bool AppendToFile();

@@ -7,9 +7,8 @@
 #include "app/GameState.h"
 #include "app/Platform.h"
 #include "app/Services.h"
-#include "app/Windows.h"
-#include "forms/TForm_menu.h"
 #include "logic/PlayerName.h"
+#include "logic/Players.h"
 #include "widgets/TxpButton.h"
 
 #include <QKeyEvent>
@@ -65,24 +64,6 @@ public:
         return Acceptable;
     }
 };
-
-// Blanks and control characters do not count as part of a name, whatever
-// the user pasted.
-bool IsFiller(QChar c)
-{
-    return c.unicode() <= 0x20 || c.isSpace() || c.category() == QChar::Other_Control;
-}
-
-QString CleanName(const QString& text)
-{
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && IsFiller(text.at(first)))
-        ++first;
-    while (last > first && IsFiller(text.at(last - 1)))
-        --last;
-    return text.mid(first, last - first);
-}
 
 // "Ana", "Ana y Luis", "Ana, Luis y Eva".
 QString JoinNames(const QStringList& names)
@@ -225,33 +206,23 @@ void TForm_jugadores::xpButton2Click()
         ResetPoints();
         ResetAllKindCounters();
     }
-    QStringList dropped;
-    for (QLineEdit* box : boxes_) {
-        // A name of characters that cannot be stored is no name at all.
-        const QString name = CleanName(PlayerName::Storable(box->text())).left(PlayerName::kMaxChars);
-        if (name.isEmpty())
-            continue;
-        if (n >= kMaxPlayers) {
-            dropped << name;
-            continue;
-        }
+    QStringList typed;
+    for (QLineEdit* box : boxes_)
+        typed << box->text();
+    const Players::Registration registration = Players::Register(n, typed);
+    for (const QString& name : registration.joined) {
         game.players[n].SetName(name);
         game.pointsTable[n + 1].SetName(name);
         ++n;
     }
-    if (n > 0) {
+    if (n > 0)
         game.playerCount = n;
-    } else {
-        game.playerCount = 1;
-        game.players[0].SetName(QStringLiteral("Sin nombre"));
-        game.pointsTable[1].SetName(QStringLiteral("Sin nombre"));
-    }
-    Form_menu->UpdateTurnButtons();
-    game.currentPlayer = 1;
-    ShowCurrentPlayer();
+    else
+        UseDefaultPlayer();
+    PlayersChanged();
     // Told while the names are still on screen.
-    if (!dropped.isEmpty())
-        ThePlatform().ShowMessage(TooManyPlayersText(dropped));
+    if (!registration.dropped.isEmpty())
+        ThePlatform().ShowMessage(TooManyPlayersText(registration.dropped));
     accept();
 }
 

@@ -4,6 +4,7 @@
 
 #include "app/Accessibility.h"
 #include "app/Fonts.h"
+#include "app/GameEvents.h"
 #include "app/GameState.h"
 #include "app/Platform.h"
 #include "app/Services.h"
@@ -24,7 +25,6 @@
 #include "widgets/TGIFImage.h"
 
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QFrame>
@@ -78,7 +78,36 @@ TForm_menu::TForm_menu(QWidget* parent) : QMainWindow(parent)
     BuildMenus();
     resize(720, 615 + menuBar()->sizeHint().height());
     PublishControlNames(this);
+    ListenToGame();
     FormCreate();
+}
+
+void TForm_menu::ListenToGame()
+{
+    GameEvents& events = Events();
+    connect(&events, &GameEvents::ScoreChanged, this, [this](int32_t points) {
+        Label_puntos->setText(QString::number(points));
+        SetTextColour(Label_puntos, points < 0 ? QColor(0xFF, 0, 0) : QColor(0, 0, 0xFF));
+    });
+    connect(&events, &GameEvents::PlayerChanged, this, [this](const QString& name, int32_t hits, int32_t misses) {
+        Label_nombrejugador->setText(name);
+        Label_pacertadas->setText(QString::number(hits));
+        Label_pfalladas->setText(QString::number(misses));
+    });
+    connect(&events, &GameEvents::ClockTicked, Label_tiempo, &QLabel::setText);
+    connect(&events, &GameEvents::Hint, this, [this](const QString& text) {
+        Label_ayudas_hint1->setText(text);
+        Label_ayudas_hint2->setText(text);
+    });
+    connect(&events, &GameEvents::PlayersChanged, this, &TForm_menu::UpdateTurnButtons);
+    connect(&events, &GameEvents::SmallCelebration, this, [this] {
+        GIFImage1->setVisible(true);
+        GIFImage1->start();
+    });
+    connect(&events, &GameEvents::FaceRestarted, GIFImage2, &TGIFImage::start);
+    connect(&events, &GameEvents::BackgroundChanged, this,
+            [this](const QImage& picture) { SetBackgroundPicture(QPixmap::fromImage(picture)); });
+    connect(&events, &GameEvents::GameEnded, this, &QWidget::close);
 }
 
 void TForm_menu::BuildControls()
@@ -525,23 +554,9 @@ void TForm_menu::TileBackground()
     Image_fondopantalla->setPixmap(canvas);
 }
 
-void TForm_menu::Color95Button_jugadoranteriorClick()
-{
-    game.currentPlayer -= 1;
-    if (game.currentPlayer <= 0)
-        game.currentPlayer = game.playerCount;
-    ShowCurrentPlayer();
-    ReturnToExercise();
-}
+void TForm_menu::Color95Button_jugadoranteriorClick() { PreviousPlayer(); }
 
-void TForm_menu::Color95Button_jugadorsiguienteClick()
-{
-    game.currentPlayer += 1;
-    if (game.currentPlayer > game.playerCount)
-        game.currentPlayer = 1;
-    ShowCurrentPlayer();
-    ReturnToExercise();
-}
+void TForm_menu::Color95Button_jugadorsiguienteClick() { NextPlayer(); }
 
 void TForm_menu::UpdateTurnButtons()
 {
@@ -622,8 +637,7 @@ void TForm_menu::RunNewGameDialog()
 
 void TForm_menu::Los10mejoresjugadores1Click()
 {
-    // The points file lies in the start folder; the exercise window stays open.
-    QDir::setCurrent(game.startDirectory);
+    // The exercise window stays open.
     ThePlatform().RunModal(Form_puntos);
 }
 
@@ -640,29 +654,7 @@ void TForm_menu::Leerjugadoresdearchivo1Click()
         ThePlatform().Ask(kNoSaveQuestionRead, Platform::Icon::Question, Platform::Buttons::YesNoKeep) ==
             Platform::Answer::Yes)
         return;
-    QDir::setCurrent(game.startDirectory);
-    Form_Resultados->MakeResultsPattern();
-    int32_t count = 0;
-    if (Form_Resultados->ReadPlayersFromFile(count)) {
-        Form_Resultados->Label_archivo->setText(
-            QStringLiteral("Del archivo : '%1'").arg(FileNameOf(game.resultsPath)));
-        Form_Resultados->Label_archivo->setVisible(true);
-        Form_Resultados->ComboBox_nombres->setCurrentIndex(Form_Resultados->ComboBox_nombres->count() > 0 ? 0 : -1);
-        game.resultsSaved = true;
-        game.resultsFileKnown = true;
-        game.lastResultsFile = game.resultsPath;
-        if (game.playerCount == 0) {
-            game.playerCount = 1;
-            game.players[0].SetName(QStringLiteral("Sin nombre"));
-            game.pointsTable[1].SetName(QStringLiteral("Sin nombre"));
-        }
-        UpdateTurnButtons();
-        game.currentPlayer = 1;
-        ShowCurrentPlayer();
-    } else {
-        game.resultsFileKnown = false;
-    }
-    QDir::setCurrent(game.startDirectory);
+    Form_Resultados->ReadPlayersFromFile();
 }
 
 void TForm_menu::Controlderesultados1Click()
@@ -681,7 +673,6 @@ void TForm_menu::Terminar1Click()
 
 void TForm_menu::Ayuda2Click()
 {
-    QDir::setCurrent(game.startDirectory);
     const QString page = QDir(game.startDirectory).filePath(QStringLiteral("ayuda/index.html"));
     if (QFileInfo(page).isFile() && ThePlatform().OpenUrl(QUrl::fromLocalFile(page)))
         return;

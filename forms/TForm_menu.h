@@ -157,6 +157,8 @@ protected:
 
 private:
     void BuildControls();
+    // Shows what the services report: points, player, clock, hints, faces.
+    void ListenToGame();
     void BuildMenus();
     QFrame* MakeBigButton(const char* panelName, const char* labelName, QLabel** label,
                           const QString& caption, const QString& hint, int top,

@@ -97,7 +97,14 @@ TForm_puntos::TForm_puntos(QWidget* parent)
     FormCreate();
 }
 
-QString TForm_puntos::PointsPath() const { return pointsDirectory + QLatin1String(PointsFile::kFileName); }
+QString TForm_puntos::PointsPath() const
+{
+    // By default in the game folder, whatever the working folder is now.
+    QString folder = pointsDirectory;
+    if (folder.isEmpty() && !game.startDirectory.isEmpty())
+        folder = game.startDirectory + QLatin1Char('/');
+    return folder + QLatin1String(PointsFile::kFileName);
+}
 
 void TForm_puntos::FormCreate()
 {

@@ -30,7 +30,7 @@ public:
     TColor95Button* Color95Button2 = nullptr;
     QTimer* Timer_persiana = nullptr;
 
-    // Where the points file lies: empty (the current folder) or a folder
+    // Where the points file lies: empty (the game folder) or a folder
     // ending in '/'. It lasts for the run.
     QString pointsDirectory;
     QString PointsPath() const;

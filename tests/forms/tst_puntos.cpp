@@ -107,7 +107,8 @@ void TestPuntos::opensOverTheExerciseAndSavesFromTheKeyboard()
     bool ran = false;
     Open([&](TForm_puntos* d) {
         ran = true;
-        QCOMPARE(QDir::currentPath(), tmp_.path());
+        // The file in the game folder, wherever the working folder went.
+        QCOMPARE(d->PointsPath(), path_);
         QCOMPARE(d->height(), small.height());
         QVERIFY(d->Timer_persiana->isActive());
         d->Timer_persianaTimer();

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Cifrolo developers
+#include "app/GameFolder.h"
 #include "app/GameState.h"
 #include "app/Windows.h"
 #include "files/ResultsFile.h"
@@ -112,11 +113,16 @@ private slots:
         StartTestGame();
         QDir(tmp_.path()).mkpath(QStringLiteral("juego"));
         game.startDirectory = tmp_.path() + QStringLiteral("/juego");
+        SetGameFolderPath(game.startDirectory);
         resultad_ = tmp_.path() + QStringLiteral("/resultad");
         QDir(resultad_).removeRecursively();
         w_ = Form_Resultados;
     }
-    void cleanup() { EndTestGame(); }
+    void cleanup()
+    {
+        SetGameFolderPath(QString());
+        EndTestGame();
+    }
 
     void readingThroughTheMenuReplacesThePlayers()
     {
@@ -128,6 +134,7 @@ private slots:
                                                                   "\xB5lvaro", "Ra\xA3l"}));
         game.pointsTable[1].points = 40;
         Fake().openFileNames.push_back(File(QStringLiteral("tres.rsr")));
+        const QString workingFolder = QDir::currentPath();
         Form_menu->Leerjugadoresdearchivo1->trigger();
 
         QCOMPARE(Fake().CallsStartingWith(QStringLiteral("open-dialog:")),
@@ -145,7 +152,7 @@ private slots:
         QCOMPARE(game.lastResultsFile, File(QStringLiteral("tres.rsr")));
         QCOMPARE(Form_menu->Label_nombrejugador->text(), QStringLiteral("Peña"));
         QVERIFY(Form_menu->Color95Button_jugadorsiguiente->isEnabled());
-        QCOMPARE(QDir::currentPath(), game.startDirectory);
+        QCOMPARE(QDir::currentPath(), workingFolder); // reading moves no folder
     }
 
     void aHeaderOnlyFileLeavesOnePlayerSinNombre()

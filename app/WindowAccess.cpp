@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Cifrolo developers
+#include "app/WindowAccess.h"
+
+namespace {
+WindowAccess access;
+}  // namespace
+
+void SetWindowAccess(WindowAccess a) { access = std::move(a); }
+
+QDialog* ExerciseDialog(ExerciseKind kind) { return access.exercise ? access.exercise(kind) : nullptr; }
+
+QDialog* HitNoticeDialog() { return access.hitNotice ? access.hitNotice() : nullptr; }
+
+void ResetEveryExerciseCounters()
+{
+    if (access.resetExerciseCounters)
+        access.resetExerciseCounters();
+}
