@@ -18,25 +18,19 @@
 
 namespace {
 
-const QString kPrintFailed = QStringLiteral(
-    "\nNo se han podido preparar las hojas para imprimir.\n\n"
-    "Comprueba la impresora o el archivo elegido y vuelve a intentarlo.\n");
+const QString kPrintFailed =
+    QStringLiteral("\nNo se han podido preparar las hojas para imprimir.\n\n"
+                   "Comprueba la impresora o el archivo elegido y vuelve a intentarlo.\n");
 
 // The sample each entry shows in the page dialog ("¯" is the line under the
 // addends; blanks line the digits up), the form and the codes it prints.
 const std::array<WorksheetPrinting::Entry, 10> kEntries{{
-    {QStringLiteral("\n\n   5       \n+  3       \n¯¯¯¯       \n"),
-     Worksheet::Form::Columns, 1, -1},
-    {QStringLiteral("\n\n   4 3     \n+  2 5     \n¯¯¯¯¯¯     \n"),
-     Worksheet::Form::Columns, 2, -1},
-    {QStringLiteral("\n\n   7 3 4     \n+  1 2 5     \n¯¯¯¯¯¯¯¯     \n"),
-     Worksheet::Form::Columns, 3, -1},
-    {QStringLiteral("\n\n   9       \n+  6       \n¯¯¯¯       \n"),
-     Worksheet::Form::Columns, 11, -1},
-    {QStringLiteral("\n\n   5 8     \n+  3 8     \n¯¯¯¯¯¯     \n"),
-     Worksheet::Form::Columns, 12, -1},
-    {QStringLiteral("\n\n   5 8 4     \n+  6 7 9     \n¯¯¯¯¯¯¯¯     \n"),
-     Worksheet::Form::Columns, 13, -1},
+    {QStringLiteral("\n\n   5       \n+  3       \n¯¯¯¯       \n"), Worksheet::Form::Columns, 1, -1},
+    {QStringLiteral("\n\n   4 3     \n+  2 5     \n¯¯¯¯¯¯     \n"), Worksheet::Form::Columns, 2, -1},
+    {QStringLiteral("\n\n   7 3 4     \n+  1 2 5     \n¯¯¯¯¯¯¯¯     \n"), Worksheet::Form::Columns, 3, -1},
+    {QStringLiteral("\n\n   9       \n+  6       \n¯¯¯¯       \n"), Worksheet::Form::Columns, 11, -1},
+    {QStringLiteral("\n\n   5 8     \n+  3 8     \n¯¯¯¯¯¯     \n"), Worksheet::Form::Columns, 12, -1},
+    {QStringLiteral("\n\n   5 8 4     \n+  6 7 9     \n¯¯¯¯¯¯¯¯     \n"), Worksheet::Form::Columns, 13, -1},
     {QStringLiteral("\n\n   5 8 4     \n   4 6 9     \n+  6 7 3     \n¯¯¯¯¯¯¯¯     \n"),
      Worksheet::Form::Rows, 13, 13},
     {QStringLiteral("\n   5 8 4     \n   4 6 9     \n   3 2 1     \n+  6 7 3     \n¯¯¯¯¯¯¯¯     \n"),
@@ -44,7 +38,8 @@ const std::array<WorksheetPrinting::Entry, 10> kEntries{{
     {QStringLiteral("\n   5 8 4 2   \n   4 6 9 5   \n   1 0 5 2   \n   3 2 1 7   \n+  6 7 3 2   \n"
                     "¯¯¯¯¯¯¯¯¯¯   \n"),
      Worksheet::Form::Rows, 14, 15},
-    {QStringLiteral("\n   5 + ... = 12  \n\n   ... + 7 = 12  \n\n   5 + 7 = ....  \n\n  ... + ... = 12  \n\n"),
+    {QStringLiteral(
+         "\n   5 + ... = 12  \n\n   ... + 7 = 12  \n\n   5 + 7 = ....  \n\n  ... + ... = 12  \n\n"),
      Worksheet::Form::Mental, -1, -1},
 }};
 
