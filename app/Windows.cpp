@@ -131,3 +131,5 @@ void ResetEveryExerciseCounters()
         if (TExerciseForm* w = ExerciseWindow(kind))
             w->ResetKindCounters();
 }
+
+bool ChoosePlayersFile() { return Form_Resultados->ReadPlayersFromFile(); }

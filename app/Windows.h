@@ -61,3 +61,5 @@ QDialog* ExerciseDialog(ExerciseKind kind);
 QDialog* HitNoticeDialog();
 // Every exercise window's own hit and miss counters back to zero.
 void ResetEveryExerciseCounters();
+// The results window's open dialog: the players of the file chosen, if any.
+bool ChoosePlayersFile();
