@@ -236,6 +236,18 @@ void ResetResults()
     emit Events().ResultsFileForgotten();
 }
 
+void ReadPlayersFromFile()
+{
+    CloseCurrentExercise();
+    if (!game.resultsSaved &&
+        ThePlatform().Ask(QStringLiteral("¡¡ Atención !!\n\nEsta opción borra los valores de resultados actuales, que "
+                                         "no han sido guardados en disco.\n\n¿Desea volver para guardarlos antes "
+                                         "de abrir otro?"),
+                          Platform::Icon::Question, Platform::Buttons::YesNoKeep) == Platform::Answer::Yes)
+        return;
+    ChoosePlayersFile();
+}
+
 void ResetPoints()
 {
     for (PointsEntry& e : game.pointsTable)

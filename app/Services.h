@@ -59,6 +59,9 @@ void ScoreMiss();
 void ResetAllKindCounters();
 void ResetResults();
 void ResetPoints();
+// Closes the open exercise, asks before unsaved results are lost, and
+// takes the players of the results file the player chooses.
+void ReadPlayersFromFile();
 
 void rollOpenHeight(QWidget* window, int width, int height, bool repaint);
 void rollClosedHeight(QWidget* window, int height, bool repaint);

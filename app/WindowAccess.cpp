@@ -12,6 +12,8 @@ QDialog* ExerciseDialog(ExerciseKind kind) { return access.exercise ? access.exe
 
 QDialog* HitNoticeDialog() { return access.hitNotice ? access.hitNotice() : nullptr; }
 
+bool ChoosePlayersFile() { return access.choosePlayersFile && access.choosePlayersFile(); }
+
 void ResetEveryExerciseCounters()
 {
     if (access.resetExerciseCounters)

@@ -15,6 +15,7 @@ struct WindowAccess {
     std::function<QDialog*(ExerciseKind)> exercise;
     std::function<QDialog*()> hitNotice;
     std::function<void()> resetExerciseCounters;
+    std::function<bool()> choosePlayersFile;
 };
 void SetWindowAccess(WindowAccess access);
 
@@ -24,3 +25,5 @@ QDialog* ExerciseDialog(ExerciseKind kind);
 QDialog* HitNoticeDialog();
 // Every exercise window's own hit and miss counters back to zero.
 void ResetEveryExerciseCounters();
+// The results window's open dialog: the players of the file chosen, if any.
+bool ChoosePlayersFile();

@@ -35,6 +35,7 @@ void CreateWindows()
                     if (TExerciseForm* w = ExerciseWindow(kind))
                         w->ResetKindCounters();
             },
+        .choosePlayersFile = [] { return Form_Resultados->ReadPlayersFromFile(); },
     });
     // The other windows are owned by the main window: they stay above it and
     // share its taskbar entry.

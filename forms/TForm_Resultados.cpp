@@ -12,7 +12,6 @@
 #include "app/Services.h"
 #include "app/Windows.h"
 #include "forms/ResultsPrintout.h"
-#include "forms/TForm_menu.h"
 #include "widgets/TColor95Button.h"
 
 #include <QAction>
@@ -346,7 +345,7 @@ void TForm_Resultados::Color95Button_imprimirClick()
     PopupMenu_imprimir->popup(corner - QPoint(PopupMenu_imprimir->sizeHint().width(), 0));
 }
 
-void TForm_Resultados::Color95Button_abrirClick() { Form_menu->Leerjugadoresdearchivo1->trigger(); }
+void TForm_Resultados::Color95Button_abrirClick() { ReadPlayersFromFile(); }
 
 void TForm_Resultados::Color95Button_cerrarClick() { close(); }
 

@@ -42,10 +42,6 @@ const QString kNoSaveQuestionNewGame = QStringLiteral(
     "¡¡ Atención !!\n\nEsta opción borra los valores de resultados actuales, que no han sido "
     "guardados en disco.\n\n¿Desea volver para guardarlos antes de iniciar nueva jugada?");
 
-const QString kNoSaveQuestionRead = QStringLiteral(
-    "¡¡ Atención !!\n\nEsta opción borra los valores de resultados actuales, que no han sido "
-    "guardados en disco.\n\n¿Desea volver para guardarlos antes de abrir otro?");
-
 const QString kResolutionWarning = QStringLiteral(
     "\nEste programa ha diso diseñado para una resolución mínima de pantalla de 640x480 pixels. "
     "\n\nSi se usa una resolución menor, algunas zonas de la pantalla de juego, no serán "
@@ -647,15 +643,7 @@ void TForm_menu::Agnadirnuevosjugadores1Click()
     ThePlatform().RunModal(Form_jugadores);
 }
 
-void TForm_menu::Leerjugadoresdearchivo1Click()
-{
-    CloseCurrentExercise();
-    if (!game.resultsSaved &&
-        ThePlatform().Ask(kNoSaveQuestionRead, Platform::Icon::Question, Platform::Buttons::YesNoKeep) ==
-            Platform::Answer::Yes)
-        return;
-    Form_Resultados->ReadPlayersFromFile();
-}
+void TForm_menu::Leerjugadoresdearchivo1Click() { ReadPlayersFromFile(); }
 
 void TForm_menu::Controlderesultados1Click()
 {
