@@ -4,8 +4,10 @@
 
 #include "app/Accessibility.h"
 #include "app/Fonts.h"
+#include "app/GameFolder.h"
 #include "app/GameEvents.h"
 #include "app/GameState.h"
+#include "app/HistoryDeletion.h"
 #include "app/Platform.h"
 #include "app/Services.h"
 #include "app/Windows.h"
@@ -358,6 +360,10 @@ void TForm_menu::BuildMenus()
     Controlderesultados1 = AddEntry(Resultados1, "Controlderesultados1",
                                     QStringLiteral("&Control de resultados..."),
                                     QStringLiteral("Ventana para ver, guardar, etc. los resultados"));
+    Borrarelhistorial1 = AddEntry(Resultados1, "Borrarelhistorial1",
+                                  QStringLiteral("&Borrar el historial de un jugador..."),
+                                  QStringLiteral("Borra del historial de prácticas todo lo que jugó un jugador"));
+    connect(Borrarelhistorial1, &QAction::triggered, this, &TForm_menu::Borrarelhistorial1Click);
 
     Ayuda1 = bar->addMenu(QStringLiteral("&Ayuda"));
     Ayuda1->setObjectName(QStringLiteral("Ayuda1"));
@@ -644,6 +650,12 @@ void TForm_menu::Agnadirnuevosjugadores1Click()
 }
 
 void TForm_menu::Leerjugadoresdearchivo1Click() { ReadPlayersFromFile(); }
+
+void TForm_menu::Borrarelhistorial1Click()
+{
+    DeletePlayerHistory(this, HistoryFile());
+    ReturnToExercise();
+}
 
 void TForm_menu::Controlderesultados1Click()
 {
