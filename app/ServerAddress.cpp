@@ -75,13 +75,15 @@ bool Decode(const QString& text, QString* out)
     return true;
 }
 
+// An IPv6 address, perhaps with a zone ("fe80::1%eth0").
 bool ValidIpv6(const QString& host)
 {
-    if (!host.contains(QLatin1Char(':')))
+    const QString address = host.section(QLatin1Char('%'), 0, 0);
+    if (!address.contains(QLatin1Char(':')))
         return false;
-    for (const QChar ch : host)
+    for (const QChar ch : address)
         if (!(ch.isDigit() || (ch.toLower() >= QLatin1Char('a') && ch.toLower() <= QLatin1Char('f')) ||
-              ch == QLatin1Char(':') || ch == QLatin1Char('.') || ch == QLatin1Char('%')))
+              ch == QLatin1Char(':') || ch == QLatin1Char('.')))
             return false;
     return true;
 }
@@ -141,8 +143,7 @@ std::optional<Address> Parse(const QString& uri, QString* problem)
         const qsizetype close = hostPort.indexOf(QLatin1Char(']'));
         if (close < 0)
             return fail(QStringLiteral("falta el «]» que cierra la dirección IPv6."));
-        address.host = hostPort.mid(1, close - 1);
-        if (!ValidIpv6(address.host))
+        if (!Decode(hostPort.mid(1, close - 1), &address.host) || !ValidIpv6(address.host))
             return fail(QStringLiteral("«%1» no es una dirección IPv6.").arg(address.host));
         const QString after = hostPort.mid(close + 1);
         if (!after.isEmpty() && !after.startsWith(QLatin1Char(':')))
