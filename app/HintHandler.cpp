@@ -17,6 +17,9 @@ namespace {
 
 constexpr int kHintHidePauseMs = 5000;
 
+// The text the labels show, so that the same hint is not copied again.
+QString lastTip;
+
 class HintStyle : public QProxyStyle {
 public:
     using QProxyStyle::QProxyStyle;
@@ -44,8 +47,8 @@ protected:
             // Between hints the labels go back to their own caption.
             if (tip.isEmpty())
                 tip = QStringLiteral("Información :");
-            if (tip != lastTip_) {
-                lastTip_ = tip;
+            if (tip != lastTip) {
+                lastTip = tip;
                 Form_menu->Label_ayudas_hint1->setText(tip);
                 Form_menu->Label_ayudas_hint2->setText(tip);
             }
@@ -59,9 +62,6 @@ protected:
         }
         return QObject::eventFilter(watched, event);
     }
-
-private:
-    QString lastTip_;
 };
 
 }  // namespace
@@ -78,4 +78,13 @@ void InstallHintHandler()
     tips.setColor(QPalette::ToolTipBase, QColor(0xFF, 0xFF, 0x00));
     tips.setColor(QPalette::ToolTipText, Qt::black);
     QToolTip::setPalette(tips);
+}
+
+void ShowInformation(const QString& text)
+{
+    if (!Form_menu)
+        return;
+    lastTip = text;
+    Form_menu->Label_ayudas_hint1->setText(text);
+    Form_menu->Label_ayudas_hint2->setText(text);
 }
