@@ -247,4 +247,46 @@ std::unique_ptr<HistorySender> StartFromSetting(const QString& historyFile, QStr
     return sender;
 }
 
+namespace {
+// One connection per reading, so that any thread may read and a server that
+// came back is found again.
+template <typename Reading>
+auto WithServer(Reading reading, QString* problem) -> std::optional<decltype(reading(std::declval<QSqlDatabase&>()))>
+{
+    const QString name = UniqueName("lectura");
+    std::optional<decltype(reading(std::declval<QSqlDatabase&>()))> result;
+    if (ServerHistory::Connect(name, *Server(), problem)) {
+        QSqlDatabase db = QSqlDatabase::database(name, false);
+        if (ServerHistory::Prepare(db, problem))
+            result = reading(db);
+    }
+    ServerHistory::Disconnect(name);
+    return result;
+}
+}  // namespace
+
+std::optional<History::Read> ReadSums(const QString& player, const QDateTime& since)
+{
+    if (!Server())
+        return std::nullopt;
+    QString problem;
+    auto read = WithServer([&](QSqlDatabase& db) { return ServerHistory::ReadSums(db, player, since); }, &problem);
+    if (read)
+        return read;
+    History::Read failed;
+    failed.problem = QStringLiteral("No se puede leer el historial del servidor. ") + problem;
+    return failed;
+}
+
+std::optional<QStringList> Players(QString* problem)
+{
+    if (!Server())
+        return std::nullopt;
+    QString why;
+    auto names = WithServer([&](QSqlDatabase& db) { return ServerHistory::Players(db, &why); }, &why);
+    if (problem && !why.isEmpty())
+        *problem = QStringLiteral("No se puede leer el historial del servidor. ") + why;
+    return names ? *names : QStringList();
+}
+
 }  // namespace SharedHistory

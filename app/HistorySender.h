@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Cifrolo developers
 #pragma once
 
+#include "app/History.h"
 #include "app/PracticeRecorder.h"
 #include "app/ServerAddress.h"
 
@@ -91,5 +92,10 @@ void SetServer(std::optional<ServerAddress::Address> address);
 // Nothing when no server is set; problem then holds a Spanish sentence when
 // the setting could not be used.
 std::unique_ptr<HistorySender> StartFromSetting(const QString& historyFile, QString* problem);
+
+// The readings of History from this run's server, nothing when none is set.
+// A server that cannot be reached gives !ok with a Spanish sentence.
+std::optional<History::Read> ReadSums(const QString& player, const QDateTime& since);
+std::optional<QStringList> Players(QString* problem);
 
 }  // namespace SharedHistory
