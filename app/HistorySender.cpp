@@ -127,7 +127,8 @@ private:
     void ServerTrouble(const QString& problem)
     {
         owner_.failures_.fetch_add(1);
-        ServerHistory::Disconnect(serverName_);
+        // Opened again on the next try; removed only when the sender ends.
+        QSqlDatabase::database(serverName_, false).close();
         if (owner_.reachable_.exchange(false)) {
             qWarning("Historial compartido: %s", qUtf8Printable(problem));
             emit owner_.ServerLost(problem);

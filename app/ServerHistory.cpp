@@ -21,6 +21,16 @@ bool Failed(const QSqlQuery& q, QString* problem)
     return false;
 }
 
+bool Failed(const QSqlDatabase& db, QString* problem)
+{
+    if (problem) {
+        *problem = db.lastError().text().trimmed();
+        if (problem->isEmpty())
+            *problem = QStringLiteral("el servidor no responde.");
+    }
+    return false;
+}
+
 bool Exec(QSqlDatabase& db, const QString& sql, QString* problem)
 {
     QSqlQuery q(db);
@@ -89,7 +99,7 @@ void Disconnect(const QString& connectionName)
 bool Prepare(QSqlDatabase& db, QString* problem)
 {
     if (!db.transaction())
-        return Failed(QSqlQuery(db), problem);
+        return Failed(db, problem);
     QSqlQuery q(db);
     if (!q.exec(QStringLiteral("SELECT pg_advisory_xact_lock(%1)").arg(SchemaLock)) ||
         !q.exec(QStringLiteral("SELECT to_regclass('cifrolo_schema') IS NOT NULL")) || !q.next())
@@ -130,7 +140,7 @@ bool Prepare(QSqlDatabase& db, QString* problem)
          !Exec(db, QStringLiteral("INSERT INTO cifrolo_schema(version) VALUES(%1)").arg(Version), problem)))
         return Rollback(db);
     if (!db.commit())
-        return Failed(QSqlQuery(db), problem) || Rollback(db);
+        return Failed(db, problem) || Rollback(db);
     return true;
 }
 
@@ -139,7 +149,7 @@ bool Send(QSqlDatabase& db, const QString& computer, const std::vector<Outgoing>
 {
     int fresh = 0;
     if (!db.transaction())
-        return Failed(QSqlQuery(db), problem);
+        return Failed(db, problem);
     QSqlQuery addPlayer(db), findPlayer(db), addSum(db), addKey(db);
     if (!addPlayer.prepare(QStringLiteral("INSERT INTO players(name) VALUES(?) ON CONFLICT (name) DO NOTHING")) ||
         !findPlayer.prepare(QStringLiteral("SELECT id FROM players WHERE name = ?")) ||
@@ -188,7 +198,7 @@ bool Send(QSqlDatabase& db, const QString& computer, const std::vector<Outgoing>
         }
     }
     if (!db.commit())
-        return Failed(QSqlQuery(db), problem) || Rollback(db);
+        return Failed(db, problem) || Rollback(db);
     if (inserted)
         *inserted = fresh;
     return true;
@@ -336,7 +346,7 @@ std::vector<ServerHistory::Outgoing> Unsent(QSqlDatabase& db, int limit, QString
 bool MarkSent(QSqlDatabase& db, const std::vector<ServerHistory::Outgoing>& sums, QString* problem)
 {
     if (!db.transaction())
-        return Failed(QSqlQuery(db), problem);
+        return Failed(db, problem);
     QSqlQuery q(db);
     q.prepare(QStringLiteral("UPDATE sums SET sent = 1 WHERE id = ?"));
     for (const auto& o : sums) {
@@ -344,7 +354,7 @@ bool MarkSent(QSqlDatabase& db, const std::vector<ServerHistory::Outgoing>& sums
         if (!q.exec())
             return Failed(q, problem) || Rollback(db);
     }
-    return db.commit() || Failed(QSqlQuery(db), problem) || Rollback(db);
+    return db.commit() || Failed(db, problem) || Rollback(db);
 }
 
 int64_t CountUnsent(QSqlDatabase& db)

@@ -25,6 +25,32 @@ Practice::Sum MakeSum(const QString& player, int n)
     return s;
 }
 
+// Sums as the local history holds them (its documented tables), n from first on.
+void WriteLocal(const QString& file, int first, int count)
+{
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("local"));
+        db.setDatabaseName(file);
+        QVERIFY(db.open());
+        QSqlQuery q(db);
+        q.exec("CREATE TABLE IF NOT EXISTS players(id INTEGER PRIMARY KEY, name TEXT NOT NULL UNIQUE)");
+        q.exec("CREATE TABLE IF NOT EXISTS sums(id INTEGER PRIMARY KEY, player_id INTEGER NOT NULL, started_at TEXT"
+               " NOT NULL, kind INTEGER NOT NULL, rows TEXT NOT NULL, finished INTEGER NOT NULL)");
+        q.exec("CREATE TABLE IF NOT EXISTS keys(sum_id INTEGER NOT NULL, seq INTEGER NOT NULL, col INTEGER NOT NULL,"
+               " box TEXT NOT NULL, expected INTEGER NOT NULL, typed INTEGER NOT NULL, ms INTEGER NOT NULL)");
+        QString problem;
+        QVERIFY2(LocalOutbox::Upgrade(db, &problem), qPrintable(problem));
+        q.exec("INSERT OR IGNORE INTO players(id, name) VALUES(1, 'Ana')");
+        for (int n = first; n < first + count; ++n) {
+            QVERIFY(q.exec(QStringLiteral("INSERT INTO sums(player_id, started_at, kind, rows, finished)"
+                                          " VALUES(1, '2026-03-02T09:00:00', 3, '%1+38', 1)").arg(n)));
+            QVERIFY(q.exec(QStringLiteral("INSERT INTO keys VALUES(%1, 1, 0, 'result', 5, 4, 900)")
+                               .arg(q.lastInsertId().toLongLong())));
+        }
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("local"));
+}
+
 qint64 Count(QSqlDatabase db, const QString& sql)
 {
     QSqlQuery q(db);
@@ -186,6 +212,50 @@ private slots:
         }
         ServerHistory::Disconnect(QStringLiteral("a"));
         ServerHistory::Disconnect(QStringLiteral("b"));
+    }
+
+    // The game ends while the server is away; the next run sends the rest.
+    void SenderDeliversOnceThroughOutages()
+    {
+        if (!haveServer_)
+            QSKIP(qPrintable(why_));
+        QTemporaryDir dir;
+        HistorySender::Options o{dir.filePath("h.sqlite"), server_.Address(), "pc7", 50, 200, 7};
+        WriteLocal(o.historyFile, 0, 20);
+        auto sender = std::make_unique<HistorySender>(o);
+        QSignalSpy lost(sender.get(), &HistorySender::ServerLost), back(sender.get(), &HistorySender::ServerBack);
+        sender->Start();
+        QTRY_COMPARE_WITH_TIMEOUT(sender->Sent(), 20, 20000);
+        QVERIFY(server_.Stop());
+        WriteLocal(o.historyFile, 20, 10);
+        sender->Wake();
+        QTRY_COMPARE_WITH_TIMEOUT(lost.size(), 1, 20000);
+        QVERIFY(server_.Resume(nullptr));
+        QTRY_COMPARE_WITH_TIMEOUT(back.size(), 1, 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(sender->Sent(), 30, 20000);
+        QVERIFY(server_.Stop());
+        WriteLocal(o.historyFile, 30, 5);
+        sender->Wake();
+        QTRY_VERIFY_WITH_TIMEOUT(sender->Failures() > 1, 20000);
+        sender.reset();
+        QVERIFY(server_.Resume(nullptr));
+        sender = std::make_unique<HistorySender>(o);
+        sender->Start();
+        QTRY_COMPARE_WITH_TIMEOUT(sender->Sent(), 5, 20000);
+        sender.reset();
+        QCOMPARE(lost.size(), 1);
+        QCOMPARE(Count(Connect("n"), "SELECT count(*) FROM sums WHERE computer = 'pc7'"), 35);
+        QCOMPARE(Count(Connect("n"), "SELECT count(DISTINCT rows) FROM sums WHERE computer = 'pc7'"), 35);
+        QCOMPARE(Count(Connect("n"), "SELECT count(*) FROM keys k JOIN sums s ON s.id = k.sum_id AND s.computer = 'pc7'"), 35);
+        ServerHistory::Disconnect("n");
+        o.address = server_.Address("mala");
+        HistorySender refused(o);
+        QSignalSpy refusedLost(&refused, &HistorySender::ServerLost);
+        WriteLocal(o.historyFile, 35, 1);
+        refused.Start();
+        QTRY_COMPARE_WITH_TIMEOUT(refusedLost.size(), 1, 20000);
+        QVERIFY(!refusedLost[0][0].toString().contains("mala"));
+        QCOMPARE(refused.Sent(), 0);
     }
 
     void WrongPasswordIsRefusedWithoutShowingIt()
