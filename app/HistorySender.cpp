@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Cifrolo developers
 #include "app/HistorySender.h"
 
+#include "app/HistoryDatabase.h"
+#include "app/PracticeHistory.h"
 #include "app/ServerHistory.h"
 
 #include <QFileInfo>
@@ -23,8 +25,7 @@ QString UniqueName(const char* what)
 class HistorySender::Worker : public QObject {
 public:
     Worker(HistorySender& owner, Options options)
-        : owner_(owner), options_(std::move(options)), localName_(UniqueName("envio-local")),
-          serverName_(UniqueName("envio-servidor")), delayMs_(options_.firstDelayMs), retry_(this)
+        : owner_(owner), options_(std::move(options)), serverName_(UniqueName("envio-servidor")), delayMs_(options_.firstDelayMs), retry_(this)
     {
         retry_.setSingleShot(true);
         connect(&retry_, &QTimer::timeout, this, &Worker::Pass);
@@ -40,10 +41,7 @@ public:
     void Close()
     {
         retry_.stop();
-        if (QSqlDatabase::contains(localName_)) {
-            QSqlDatabase::database(localName_, false).close();
-            QSqlDatabase::removeDatabase(localName_);
-        }
+        local_.reset();
         if (QSqlDatabase::contains(serverName_))
             ServerHistory::Disconnect(serverName_);
     }
@@ -59,7 +57,7 @@ public:
                     qWarning("Historial compartido: %s", qUtf8Printable(problem));
                 return;
             }
-            QSqlDatabase local = QSqlDatabase::database(localName_, false);
+            QSqlDatabase local = local_->Database();
             const auto batch = LocalOutbox::Unsent(local, options_.batch, &problem);
             if (batch.empty()) {
                 if (!problem.isEmpty())
@@ -85,23 +83,18 @@ public:
 private:
     bool OpenLocal(QString* problem)
     {
-        if (QSqlDatabase::contains(localName_))
+        if (local_)
             return true;
         if (!QFileInfo::exists(options_.historyFile))
             return false;
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), localName_);
-        db.setDatabaseName(options_.historyFile);
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
-        QSqlQuery q(db);
-        if (!db.open() || !q.exec(QStringLiteral("PRAGMA journal_mode=WAL")) ||
-            !LocalOutbox::Upgrade(db, problem)) {
-            if (problem && problem->isEmpty())
-                *problem = db.lastError().text();
-            q = QSqlQuery();
-            db = QSqlDatabase();
-            QSqlDatabase::removeDatabase(localName_);
+        auto handle = std::make_unique<HistoryDb::Handle>(options_.historyFile, false);
+        bool corrupt = false;
+        // A file of an earlier version, not yet opened by the recorder in
+        // this run, is upgraded here. A damaged one is the recorder's to set
+        // aside.
+        if (!handle->Open(problem) || !HistorySchema::Prepare(handle->Name(), problem, &corrupt))
             return false;
-        }
+        local_ = std::move(handle);
         return true;
     }
 
@@ -152,7 +145,7 @@ private:
 
     HistorySender& owner_;
     Options options_;
-    QString localName_;
+    std::unique_ptr<HistoryDb::Handle> local_;
     QString serverName_;
     int delayMs_;
     QTimer retry_;
@@ -208,86 +201,3 @@ void SendingRecorder::SumEnded(bool finished, const QDateTime& at)
     local_.SumEnded(finished, at);
     sender_.Wake();
 }
-
-namespace SharedHistory {
-namespace {
-std::optional<ServerAddress::Address>& TheServer()
-{
-    static std::optional<ServerAddress::Address> server;
-    return server;
-}
-}  // namespace
-
-const std::optional<ServerAddress::Address>& Server() { return TheServer(); }
-void SetServer(std::optional<ServerAddress::Address> address) { TheServer() = std::move(address); }
-
-std::unique_ptr<HistorySender> StartFromSetting(const QString& historyFile, QString* problem)
-{
-    const ServerAddress::Setting setting = ServerAddress::FindForThisUser();
-    for (const QString& warning : setting.warnings)
-        qWarning("%s", qUtf8Printable(warning));
-    if (setting.uri.isEmpty())
-        return nullptr;
-    QString why;
-    const auto address = ServerAddress::Parse(setting.uri, &why);
-    if (!address) {
-        why = QStringLiteral("%1 (en %2). El historial se guarda solo en este ordenador.").arg(why, setting.source);
-        qWarning("%s", qUtf8Printable(why));
-        if (problem)
-            *problem = why;
-        return nullptr;
-    }
-    qInfo("Historial compartido en %s (de %s)", qUtf8Printable(ServerAddress::Shown(*address)),
-          qUtf8Printable(setting.source));
-    SetServer(address);
-    HistorySender::Options options;
-    options.historyFile = historyFile;
-    options.address = *address;
-    auto sender = std::make_unique<HistorySender>(options);
-    sender->Start();
-    return sender;
-}
-
-namespace {
-// One connection per reading, so that any thread may read and a server that
-// came back is found again.
-template <typename Reading>
-auto WithServer(Reading reading, QString* problem) -> std::optional<decltype(reading(std::declval<QSqlDatabase&>()))>
-{
-    const QString name = UniqueName("lectura");
-    std::optional<decltype(reading(std::declval<QSqlDatabase&>()))> result;
-    if (ServerHistory::Connect(name, *Server(), problem)) {
-        QSqlDatabase db = QSqlDatabase::database(name, false);
-        if (ServerHistory::Prepare(db, problem))
-            result = reading(db);
-    }
-    ServerHistory::Disconnect(name);
-    return result;
-}
-}  // namespace
-
-std::optional<History::Read> ReadSums(const QString& player, const QDateTime& since)
-{
-    if (!Server())
-        return std::nullopt;
-    QString problem;
-    auto read = WithServer([&](QSqlDatabase& db) { return ServerHistory::ReadSums(db, player, since); }, &problem);
-    if (read)
-        return read;
-    History::Read failed;
-    failed.problem = QStringLiteral("No se puede leer el historial del servidor. ") + problem;
-    return failed;
-}
-
-std::optional<QStringList> Players(QString* problem)
-{
-    if (!Server())
-        return std::nullopt;
-    QString why;
-    auto names = WithServer([&](QSqlDatabase& db) { return ServerHistory::Players(db, &why); }, &why);
-    if (problem && !why.isEmpty())
-        *problem = QStringLiteral("No se puede leer el historial del servidor. ") + why;
-    return names ? *names : QStringList();
-}
-
-}  // namespace SharedHistory

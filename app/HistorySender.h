@@ -2,7 +2,6 @@
 // SPDX-FileCopyrightText: 2026 The Cifrolo developers
 #pragma once
 
-#include "app/History.h"
 #include "app/PracticeRecorder.h"
 #include "app/ServerAddress.h"
 
@@ -11,7 +10,6 @@
 #include <QThread>
 #include <atomic>
 #include <memory>
-#include <optional>
 
 // Moves the sums of the local history to the shared server, oldest first, in
 // a thread of its own with its own connections: a server that is down, slow
@@ -79,23 +77,3 @@ private:
     PracticeRecorder& local_;
     HistorySender& sender_;
 };
-
-namespace SharedHistory {
-
-// The server of this run, set at start-up; readers of the history read it
-// instead of the local file when there is one.
-const std::optional<ServerAddress::Address>& Server();
-void SetServer(std::optional<ServerAddress::Address> address);
-
-// At start-up: reads the setting, logs its warnings, and when a server is
-// set makes it this run's server and starts a sender for historyFile.
-// Nothing when no server is set; problem then holds a Spanish sentence when
-// the setting could not be used.
-std::unique_ptr<HistorySender> StartFromSetting(const QString& historyFile, QString* problem);
-
-// The readings of History from this run's server, nothing when none is set.
-// A server that cannot be reached gives !ok with a Spanish sentence.
-std::optional<History::Read> ReadSums(const QString& player, const QDateTime& since);
-std::optional<QStringList> Players(QString* problem);
-
-}  // namespace SharedHistory

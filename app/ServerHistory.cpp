@@ -271,36 +271,40 @@ QStringList Players(QSqlDatabase& db, QString* problem)
     return names;
 }
 
+bool DeletePlayer(QSqlDatabase& db, const QString& player, QString* problem)
+{
+    if (!db.transaction())
+        return Failed(db, problem);
+    QSqlQuery q(db);
+    // The keys go with their sums.
+    for (const char* sql : {"DELETE FROM sums WHERE player_id IN (SELECT id FROM players WHERE name = ?)",
+                            "DELETE FROM players WHERE name = ?"}) {
+        q.prepare(QLatin1String(sql));
+        q.addBindValue(player);
+        if (!q.exec())
+            return Failed(q, problem) || Rollback(db);
+    }
+    return db.commit() || Failed(db, problem) || Rollback(db);
+}
+
 }  // namespace ServerHistory
 
 namespace LocalOutbox {
 
-bool Upgrade(QSqlDatabase& db, QString* problem)
+const std::vector<const char*>& UpgradeSteps()
 {
-    QSqlQuery q(db);
-    if (!q.exec(QStringLiteral("PRAGMA table_info(sums)")))
-        return Failed(q, problem);
-    QStringList columns;
-    while (q.next())
-        columns << q.value(1).toString();
-    if (!columns.contains(QLatin1String("uid")) &&
-        !Exec(db, QStringLiteral("ALTER TABLE sums ADD COLUMN uid TEXT"), problem))
-        return false;
-    if (!columns.contains(QLatin1String("sent")) &&
-        !Exec(db, QStringLiteral("ALTER TABLE sums ADD COLUMN sent INTEGER NOT NULL DEFAULT 0"), problem))
-        return false;
     // A sum gets its uid in the transaction that writes it, so every later
     // try to send it carries the same one.
-    for (const char* sql : {
-             "UPDATE sums SET uid = lower(hex(randomblob(16))) WHERE uid IS NULL",
-             "CREATE UNIQUE INDEX IF NOT EXISTS sums_uid ON sums(uid)",
-             "CREATE INDEX IF NOT EXISTS sums_unsent ON sums(id) WHERE sent = 0",
-             "CREATE TRIGGER IF NOT EXISTS sums_uid_given AFTER INSERT ON sums WHEN NEW.uid IS NULL"
-             " BEGIN UPDATE sums SET uid = lower(hex(randomblob(16))) WHERE id = NEW.id; END",
-         })
-        if (!Exec(db, QString::fromLatin1(sql), problem))
-            return false;
-    return true;
+    static const std::vector<const char*> steps = {
+        "ALTER TABLE sums ADD COLUMN uid TEXT",
+        "ALTER TABLE sums ADD COLUMN sent INTEGER NOT NULL DEFAULT 0",
+        "UPDATE sums SET uid = lower(hex(randomblob(16))) WHERE uid IS NULL",
+        "CREATE UNIQUE INDEX IF NOT EXISTS sums_uid ON sums(uid)",
+        "CREATE INDEX IF NOT EXISTS sums_unsent ON sums(id) WHERE sent = 0",
+        "CREATE TRIGGER IF NOT EXISTS sums_uid_given AFTER INSERT ON sums WHEN NEW.uid IS NULL"
+        " BEGIN UPDATE sums SET uid = lower(hex(randomblob(16))) WHERE id = NEW.id; END",
+    };
+    return steps;
 }
 
 std::vector<ServerHistory::Outgoing> Unsent(QSqlDatabase& db, int limit, QString* problem)

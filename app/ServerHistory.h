@@ -58,6 +58,8 @@ bool Send(QSqlDatabase& db, const QString& computer, const std::vector<Outgoing>
 // The same readings as History's, from the server.
 History::Read ReadSums(QSqlDatabase& db, const QString& player, const QDateTime& since);
 QStringList Players(QSqlDatabase& db, QString* problem);
+// Deletes every sum and key of one player, and the player, in one transaction.
+bool DeletePlayer(QSqlDatabase& db, const QString& player, QString* problem);
 
 }  // namespace ServerHistory
 
@@ -68,7 +70,8 @@ QStringList Players(QSqlDatabase& db, QString* problem);
 // as it is written, and sums.sent, 1 once the server has it.
 namespace LocalOutbox {
 
-bool Upgrade(QSqlDatabase& db, QString* problem);
+// The local history's upgrade that adds them.
+const std::vector<const char*>& UpgradeSteps();
 
 // The oldest unsent sums, at most limit, each with its keys.
 std::vector<ServerHistory::Outgoing> Unsent(QSqlDatabase& db, int limit, QString* problem);

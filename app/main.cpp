@@ -2,7 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Cifrolo developers
 #include "app/GameFolder.h"
 #include "app/HintHandler.h"
-#include "app/HistorySender.h"
+#include "app/SharedHistory.h"
+#include "app/PracticeHistory.h"
 #include "app/QtPlatform.h"
 #include "app/Startup.h"
 #include "app/Windows.h"
@@ -37,10 +38,20 @@ int main(int argc, char* argv[])
 
     QtPlatform platform;
     SetPlatform(&platform);
+    // Opens its file at the first sum, not here.
+    PracticeHistory history(HistoryFile());
+    SetRecorder(&history);
     // A computer room's shared history: sums still unsent from an earlier
     // run leave at once, in the background.
     QString sharedProblem;
     const std::unique_ptr<HistorySender> sender = SharedHistory::StartFromSetting(HistoryFile(), &sharedProblem);
+    // Every sum goes to the local file first; with a server, the sender is
+    // told of each one as it is written.
+    std::optional<SendingRecorder> sending;
+    if (sender) {
+        sending.emplace(history, *sender);
+        SetRecorder(&*sending);
+    }
     int code = 0;
     try {
         CreateWindows();
@@ -65,7 +76,8 @@ int main(int argc, char* argv[])
         QMessageBox::critical(nullptr, QStringLiteral("Cifrolo"), QString::fromLocal8Bit(e.what()));
         code = 1;
     }
-    DestroyWindows();
+    DestroyWindows();  // ends the sum on screen, abandoned
+    SetRecorder(nullptr);
     SetPlatform(nullptr);
     return code;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Cifrolo developers
 #include "app/HistorySender.h"
+#include "app/PracticeHistory.h"
 #include "app/ServerAddress.h"
 #include "app/ServerHistory.h"
 #include "tests/support/ScratchPostgres.h"
@@ -25,30 +26,16 @@ Practice::Sum MakeSum(const QString& player, int n)
     return s;
 }
 
-// Sums as the local history holds them (its documented tables), n from first on.
+// Sums played on one computer, n from first on, written by its recorder.
 void WriteLocal(const QString& file, int first, int count)
 {
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("local"));
-        db.setDatabaseName(file);
-        QVERIFY(db.open());
-        QSqlQuery q(db);
-        q.exec("CREATE TABLE IF NOT EXISTS players(id INTEGER PRIMARY KEY, name TEXT NOT NULL UNIQUE)");
-        q.exec("CREATE TABLE IF NOT EXISTS sums(id INTEGER PRIMARY KEY, player_id INTEGER NOT NULL, started_at TEXT"
-               " NOT NULL, kind INTEGER NOT NULL, rows TEXT NOT NULL, finished INTEGER NOT NULL)");
-        q.exec("CREATE TABLE IF NOT EXISTS keys(sum_id INTEGER NOT NULL, seq INTEGER NOT NULL, col INTEGER NOT NULL,"
-               " box TEXT NOT NULL, expected INTEGER NOT NULL, typed INTEGER NOT NULL, ms INTEGER NOT NULL)");
-        QString problem;
-        QVERIFY2(LocalOutbox::Upgrade(db, &problem), qPrintable(problem));
-        q.exec("INSERT OR IGNORE INTO players(id, name) VALUES(1, 'Ana')");
-        for (int n = first; n < first + count; ++n) {
-            QVERIFY(q.exec(QStringLiteral("INSERT INTO sums(player_id, started_at, kind, rows, finished)"
-                                          " VALUES(1, '2026-03-02T09:00:00', 3, '%1+38', 1)").arg(n)));
-            QVERIFY(q.exec(QStringLiteral("INSERT INTO keys VALUES(%1, 1, 0, 'result', 5, 4, 900)")
-                               .arg(q.lastInsertId().toLongLong())));
-        }
+    PracticeHistory local(file);
+    const QDateTime at(QDate(2026, 3, 2), QTime(9, 0));
+    for (int n = first; n < first + count; ++n) {
+        local.SumDealt(QStringLiteral("Ana"), Kind::Sumas3, QStringLiteral("%1+38").arg(n), at);
+        local.KeyChecked(Practice::Box::Result, 0, 5, 4, at.addSecs(1));
+        local.SumEnded(true, at.addSecs(2));
     }
-    QSqlDatabase::removeDatabase(QStringLiteral("local"));
 }
 
 qint64 Count(QSqlDatabase db, const QString& sql)
