@@ -118,7 +118,7 @@ QString SetAsideName(const QString& file, const QDate& day)
 
 struct PracticeHistory::Connection {
     HistoryDb::Handle handle;
-    std::optional<QSqlQuery> addPlayer, playerId, addSum, addKey;
+    std::optional<QSqlQuery> addPlayer, playerId, lastSum, addSum, addKey;
 
     explicit Connection(const QString& file) : handle(file, false) {}
     ~Connection()
@@ -126,6 +126,7 @@ struct PracticeHistory::Connection {
         // The queries go before the connection they run on.
         addPlayer.reset();
         playerId.reset();
+        lastSum.reset();
         addSum.reset();
         addKey.reset();
     }
@@ -138,7 +139,8 @@ struct PracticeHistory::Connection {
         };
         return make(addPlayer, "INSERT INTO players(name) VALUES(?) ON CONFLICT(name) DO NOTHING") &&
                make(playerId, "SELECT id FROM players WHERE name = ?") &&
-               make(addSum, "INSERT INTO sums(player_id, started_at, kind, rows, finished) VALUES(?, ?, ?, ?, ?)") &&
+               make(lastSum, "SELECT max(id) FROM sums WHERE id >= ? AND id <= ?") &&
+               make(addSum, "INSERT INTO sums(id, player_id, started_at, kind, rows, finished) VALUES(?, ?, ?, ?, ?, ?)") &&
                make(addKey, "INSERT INTO keys(sum_id, seq, col, box, expected, typed, ms) VALUES(?, ?, ?, ?, ?, ?, ?)");
     }
 };
@@ -270,14 +272,24 @@ bool PracticeHistory::Write()
     const qlonglong player = c.playerId->value(0).toLongLong();
     c.playerId->finish();
 
-    c.addSum->bindValue(0, player);
-    c.addSum->bindValue(1, sum_.startedAt.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")));
-    c.addSum->bindValue(2, sum_.kind);
-    c.addSum->bindValue(3, sum_.rows);
-    c.addSum->bindValue(4, sum_.finished ? 1 : 0);
+    // The next number of the player's own range.
+    const qint64 first = HistorySchema::FirstSumId(player);
+    c.lastSum->bindValue(0, first);
+    c.lastSum->bindValue(1, first + HistorySchema::SumsPerPlayer - 1);
+    if (!c.lastSum->exec() || !c.lastSum->next())
+        return fail(*c.lastSum);
+    const QVariant last = c.lastSum->value(0);
+    c.lastSum->finish();
+    const qint64 sumId = last.isNull() ? first : last.toLongLong() + 1;
+
+    c.addSum->bindValue(0, sumId);
+    c.addSum->bindValue(1, player);
+    c.addSum->bindValue(2, sum_.startedAt.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")));
+    c.addSum->bindValue(3, sum_.kind);
+    c.addSum->bindValue(4, sum_.rows);
+    c.addSum->bindValue(5, sum_.finished ? 1 : 0);
     if (!c.addSum->exec())
         return fail(*c.addSum);
-    const qlonglong sumId = c.addSum->lastInsertId().toLongLong();
 
     for (const Practice::Key& k : sum_.keys) {
         c.addKey->bindValue(0, sumId);

@@ -62,4 +62,11 @@ inline constexpr int Version = 3;
 // damaged or not a database.
 bool Prepare(const QString& connectionName, QString* error, bool* corrupt);
 
+// Each player's sums are numbered in a range of their own, so that one
+// child's sums and keys lie together in the file: reading them reads a
+// thirtieth of a classroom's file, not all of it. Sums written by other
+// tools may take any other number.
+inline constexpr qint64 SumsPerPlayer = qint64(1) << 32;
+inline constexpr qint64 FirstSumId(qint64 playerId) { return playerId * SumsPerPlayer; }
+
 }  // namespace HistorySchema

@@ -300,7 +300,8 @@ const std::vector<const char*>& UpgradeSteps()
         "ALTER TABLE sums ADD COLUMN sent INTEGER NOT NULL DEFAULT 0",
         "UPDATE sums SET uid = lower(hex(randomblob(16))) WHERE uid IS NULL",
         "CREATE UNIQUE INDEX IF NOT EXISTS sums_uid ON sums(uid)",
-        "CREATE INDEX IF NOT EXISTS sums_unsent ON sums(id) WHERE sent = 0",
+        // Oldest first: sum ids are numbered per player, not in time.
+        "CREATE INDEX IF NOT EXISTS sums_unsent ON sums(started_at, id) WHERE sent = 0",
         "CREATE TRIGGER IF NOT EXISTS sums_uid_given AFTER INSERT ON sums WHEN NEW.uid IS NULL"
         " BEGIN UPDATE sums SET uid = lower(hex(randomblob(16))) WHERE id = NEW.id; END",
     };
@@ -315,7 +316,7 @@ std::vector<ServerHistory::Outgoing> Unsent(QSqlDatabase& db, int limit, QString
     q.exec(QStringLiteral("UPDATE sums SET uid = lower(hex(randomblob(16))) WHERE sent = 0 AND uid IS NULL"));
     q.prepare(QStringLiteral("SELECT s.id, s.uid, p.name, s.started_at, s.kind, s.rows, s.finished"
                              " FROM sums s JOIN players p ON p.id = s.player_id"
-                             " WHERE s.sent = 0 ORDER BY s.id LIMIT ?"));
+                             " WHERE s.sent = 0 ORDER BY s.started_at, s.id LIMIT ?"));
     q.addBindValue(limit);
     if (!q.exec()) {
         Failed(q, problem);

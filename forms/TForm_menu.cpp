@@ -679,7 +679,11 @@ void TForm_menu::Leerjugadoresdearchivo1Click()
     QDir::setCurrent(game.startDirectory);
 }
 
-void TForm_menu::Borrarelhistorial1Click() { DeletePlayerHistory(this, HistoryFile()); }
+void TForm_menu::Borrarelhistorial1Click()
+{
+    DeletePlayerHistory(this, HistoryFile());
+    ReturnToExercise();
+}
 
 void TForm_menu::Controlderesultados1Click()
 {
