@@ -227,8 +227,10 @@ QString Shown(const Address& address)
             text += QStringLiteral(":****");
         text += QLatin1Char('@');
     }
-    text += address.host.contains(QLatin1Char(':')) ? QLatin1Char('[') + address.host + QLatin1Char(']')
-                                                    : enc(address.host);
+    text += address.host.contains(QLatin1Char(':'))
+                ? QLatin1Char('[') + QString(address.host).replace(QLatin1Char('%'), QLatin1String("%25")) +
+                      QLatin1Char(']')
+                : enc(address.host);
     text += QStringLiteral(":%1/").arg(address.port) + enc(address.database);
     QStringList options;
     for (const auto& [key, value] : address.options)
