@@ -175,8 +175,9 @@ bool PracticeHistory::Open()
             return false;
         }
         if (HistorySchema::Prepare(db->handle.Name(), &error, &corrupt)) {
+            // Tables of another tool's making that lack a column of ours.
             if (!db->PrepareQueries()) {
-                GiveUp(db->addKey ? db->addKey->lastError().text() : error);
+                GiveUp(QStringLiteral("the tables do not take this program's rows"));
                 return false;
             }
             db_ = std::move(db);
