@@ -15,6 +15,9 @@ namespace {
 
 constexpr int kHintHidePauseMs = 5000;
 
+// The text the labels show, so that the same hint is not copied again.
+QString lastTip;
+
 class HintStyle : public QProxyStyle {
 public:
     using QProxyStyle::QProxyStyle;
@@ -42,8 +45,8 @@ protected:
             // Between hints the labels go back to their own caption.
             if (tip.isEmpty())
                 tip = QStringLiteral("Información :");
-            if (tip != lastTip_) {
-                lastTip_ = tip;
+            if (tip != lastTip) {
+                lastTip = tip;
                 emit Events().Hint(tip);
             }
         } else if (event->type() == QEvent::ToolTip && watched->isWidgetType()) {
@@ -56,9 +59,6 @@ protected:
         }
         return QObject::eventFilter(watched, event);
     }
-
-private:
-    QString lastTip_;
 };
 
 }  // namespace
@@ -75,4 +75,10 @@ void InstallHintHandler()
     tips.setColor(QPalette::ToolTipBase, QColor(0xFF, 0xFF, 0x00));
     tips.setColor(QPalette::ToolTipText, Qt::black);
     QToolTip::setPalette(tips);
+}
+
+void ShowInformation(const QString& text)
+{
+    lastTip = text;
+    emit Events().Hint(text);
 }

@@ -4,6 +4,7 @@
 
 #include "app/HistoryDatabase.h"
 #include "app/PracticeHistory.h"
+#include "app/SharedHistory.h"
 
 #include <QCollator>
 #include <QDir>
@@ -131,6 +132,8 @@ private:
 
 Read ReadSums(const QString& file, const QString& player, const QDateTime& since)
 {
+    if (auto shared = SharedHistory::ReadSums(player, since))
+        return *shared;
     Read read;
     HistoryDb::Handle handle(file, true);
     if (!OpenExisting(handle, file, &read.problem))
@@ -262,6 +265,8 @@ Read ReadSums(const QString& file, const QString& player, const QDateTime& since
 
 QStringList Players(const QString& file, QString* problem)
 {
+    if (auto shared = SharedHistory::Players(problem))
+        return *shared;
     QString why;
     QStringList names;
     HistoryDb::Handle handle(file, true);
@@ -284,6 +289,14 @@ QStringList Players(const QString& file, QString* problem)
 
 bool DeletePlayer(const QString& file, const QString& player, QString* problem)
 {
+    // With a server, the whole class's copy goes, and this computer's too
+    // (which may hold the player's sums not yet sent, or none at all).
+    if (auto shared = SharedHistory::DeletePlayer(player, problem)) {
+        if (!*shared)
+            return false;
+        if (!QFileInfo(file).isFile())
+            return true;
+    }
     QString why;
     HistoryDb::Handle handle(file, false);
     if (OpenExisting(handle, file, &why)) {

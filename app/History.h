@@ -12,6 +12,8 @@
 // Reading the practice history (historial.sqlite, see PracticeRecorder for
 // writing it). Every reader of the history goes through here: the progress
 // window, the diagnosis from the command line, the review exercise.
+// When a computer room's server is set (SharedHistory), they read the
+// server, the whole class, and player deletion reaches it too.
 namespace History {
 
 struct Read {

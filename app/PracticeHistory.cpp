@@ -4,6 +4,7 @@
 
 #include "app/HistoryDatabase.h"
 #include "app/Platform.h"
+#include "app/ServerHistory.h"
 
 #include <QDir>
 #include <QFile>
@@ -35,8 +36,10 @@ const char* const kVersion1[] = {
 const std::vector<std::vector<const char*>> kUpgrades = {
     // 2: one child's sums, in time order, without reading everyone's.
     {"CREATE INDEX IF NOT EXISTS sums_by_player ON sums(player_id, started_at)"},
+    // 3: what a shared history on a server needs (see ServerHistory.h).
+    LocalOutbox::UpgradeSteps(),
 };
-static_assert(Version == 2, "one upgrade per version after the first");
+static_assert(Version == 3, "one upgrade per version after the first");
 
 bool Run(QSqlQuery& q, const QString& sql, QString* error, bool* corrupt)
 {

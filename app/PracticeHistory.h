@@ -53,7 +53,7 @@ private:
 namespace HistorySchema {
 
 // The version of the file this program writes (PRAGMA user_version).
-inline constexpr int Version = 2;
+inline constexpr int Version = 3;
 
 // Brings the history open in connectionName up to Version, in one
 // transaction: makes the tables of a new file and upgrades an older one (a

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Cifrolo developers
 #include "app/GameFolder.h"
+#include "app/HintHandler.h"
+#include "app/SharedHistory.h"
 #include "app/PracticeHistory.h"
 #include "app/QtPlatform.h"
 #include "app/Startup.h"
@@ -39,10 +41,36 @@ int main(int argc, char* argv[])
     // Opens its file at the first sum, not here.
     PracticeHistory history(HistoryFile());
     SetRecorder(&history);
+    // A computer room's shared history: sums still unsent from an earlier
+    // run leave at once, in the background.
+    QString sharedProblem;
+    const std::unique_ptr<HistorySender> sender = SharedHistory::StartFromSetting(HistoryFile(), &sharedProblem);
+    // Every sum goes to the local file first; with a server, the sender is
+    // told of each one as it is written.
+    std::optional<SendingRecorder> sending;
+    if (sender) {
+        sending.emplace(history, *sender);
+        SetRecorder(&*sending);
+    }
     int code = 0;
     try {
         CreateWindows();
         Form_menu->showMaximized();
+        if (!sharedProblem.isEmpty())
+            ShowInformation(sharedProblem);
+        if (sender) {
+            const auto lost = [] {
+                ShowInformation(QStringLiteral("No se puede llegar al servidor del historial: las sumas se guardan "
+                                               "en este ordenador y se enviarán cuando vuelva."));
+            };
+            QObject::connect(sender.get(), &HistorySender::ServerLost, Form_menu, lost);
+            if (!sender->Reachable())  // lost while the windows were made
+                lost();
+            QObject::connect(sender.get(), &HistorySender::ServerBack, Form_menu, [] {
+                ShowInformation(QStringLiteral("El servidor del historial vuelve a responder: se envían las sumas "
+                                               "guardadas en este ordenador."));
+            });
+        }
         code = QApplication::exec();
     } catch (const std::exception& e) {
         QMessageBox::critical(nullptr, QStringLiteral("Cifrolo"), QString::fromLocal8Bit(e.what()));

@@ -207,7 +207,7 @@ private slots:
         Play({"open:1", "res:7", "check", "close"});
         QCOMPARE(Rows(file, QStringLiteral("PRAGMA user_version")),
                  (QStringList{"Ana|1|1+1|1|2026-01-05T09:00:00", "1,0,answer,2,2,900",
-                              "Ana|1|3+4|1|2026-12-07T10:00:00", "1,0,answer,7,7,250", "2"}));
+                              "Ana|1|3+4|1|2026-12-07T10:00:00", "1,0,answer,7,7,250", QString::number(HistorySchema::Version)}));
         QVERIFY(HistoryMessages().isEmpty());
     }
 
