@@ -129,6 +129,29 @@ void Order(std::vector<Finding>& findings)
 
 size_t ErrorIndex(Error e) { return size_t(e); }
 
+// Whether some wrong first try is put down to no error or fact the child has
+// or had.
+bool HasSlips(const Result& result, const std::vector<Step>& steps)
+{
+    std::array<bool, kErrors> errorKnown{};
+    std::array<bool, kFacts> factKnown{};
+    for (const Finding& f : result.errors)
+        errorKnown[ErrorIndex(f.error)] = f.named || f.overcome;
+    for (const Finding& f : result.facts)
+        factKnown[size_t(f.fact)] = f.named || f.overcome;
+    for (const Step& s : steps) {
+        if (!s.wrong)
+            continue;
+        const bool known = std::any_of(s.predictions.begin(), s.predictions.end(), [&](const Prediction& p) {
+            return p.error == Error::Fact ? factKnown[size_t(p.fact)] && s.key->typed >= 0
+                                          : errorKnown[ErrorIndex(p.error)] && s.Shows(p);
+        });
+        if (!known)
+            return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 std::vector<const Practice::Key*> FirstTries(const Practice::Sum& sum)
@@ -294,8 +317,8 @@ Result Diagnose(const std::vector<Practice::Sum>& sums)
     if (result.sums < kMinSums)
         result.ids.clear();
     if (result.ids.isEmpty())
-        result.ids << (result.sums < kMinSums || result.wrongFirstTries == 0 ? QStringLiteral("ninguno")
-                                                                              : QStringLiteral("descuido"));
+        result.ids << (result.sums >= kMinSums && HasSlips(result, steps) ? QStringLiteral("descuido")
+                                                                           : QStringLiteral("ninguno"));
     return result;
 }
 
