@@ -5,6 +5,7 @@
 #include "app/Accessibility.h"
 #include "app/Fonts.h"
 #include "app/GameState.h"
+#include "app/MistakeNotes.h"
 #include "app/Platform.h"
 #include "app/PracticeRecorder.h"
 #include "app/Services.h"
@@ -15,6 +16,7 @@
 #include "logic/SumDigits.h"
 #include "widgets/TColor95Button.h"
 
+#include <QAccessible>
 #include <QFrame>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -23,6 +25,8 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QShowEvent>
+#include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -80,6 +84,17 @@ TExerciseForm::TExerciseForm(ExerciseKind kind, const QString& caption, QSize cl
         QStringLiteral("Total fallos en este tipo de cuenta, por todos los jugadores"), kRed,
         "Label_fallos", &Label_fallos);
     PlaceCounterBoxes({25, 30}, {25, 130});
+
+    Label_explicacion = new QLabel(this);
+    Label_explicacion->setObjectName(QStringLiteral("Label_explicacion"));
+    Label_explicacion->setWordWrap(true);
+    Label_explicacion->setAlignment(Qt::AlignCenter);
+    Label_explicacion->setFont(DesignFont(QStringLiteral("Arial"), 16, true));
+    Label_explicacion->setMargin(4);
+    Label_explicacion->setAutoFillBackground(true);
+    SetBackgroundColour(Label_explicacion, QColor(0xFF, 0xFF, 0xE1));
+    SetTextColour(Label_explicacion, QColor(0x00, 0x00, 0x80));
+    Label_explicacion->hide();
 
     // FormCreate. A picture that does not decode leaves the area empty, as
     // a missing one does.
@@ -155,6 +170,9 @@ void TExerciseForm::ReportDealt(const QString& rows)
     sumPlayer_ = CurrentPlayerName();
     sumRows_ = rows;
     TheRecorder().SumDealt(sumPlayer_, kind_, sumRows_, ThePlatform().Now());
+    TheMistakeNotes().Dealt(sumPlayer_, kind_, sumRows_);
+    pendingLine_.clear();
+    Label_explicacion->hide();
 }
 
 void TExerciseForm::ReportKey(Practice::Box box, int32_t col, int32_t expected, int32_t typed)
@@ -167,6 +185,9 @@ void TExerciseForm::ReportKey(Practice::Box box, int32_t col, int32_t expected, 
         ReportDealt(rows);
     }
     TheRecorder().KeyChecked(box, col, expected, typed, ThePlatform().Now());
+    const QString line = TheMistakeNotes().Key(box, col, expected, typed);
+    pendingLine_ = game.explainMistakes ? line : QString();
+    lineAnchor_ = focusWidget();
 }
 
 void TExerciseForm::ReportFinished()
@@ -213,6 +234,32 @@ void TExerciseForm::ScoreWrongAnswer(QLineEdit* box)
         box->clear();
         box->setFocus();
     }
+    ShowMistakeLine();
+}
+
+void TExerciseForm::ShowMistakeLine()
+{
+    const QString line = std::exchange(pendingLine_, QString());
+    if (line.isEmpty())
+        return;
+    constexpr int kWidth = 260;
+    Label_explicacion->setText(line);
+    Label_explicacion->setAccessibleName(line);
+    const int lineHeight = Label_explicacion->heightForWidth(kWidth);
+    // Under the box where the digit was typed, or above it when there is no
+    // room below; always inside the window.
+    QRect box = lineAnchor_ && isAncestorOf(lineAnchor_)
+                    ? QRect(lineAnchor_->mapTo(this, QPoint(0, 0)), lineAnchor_->size())
+                    : QRect(width() / 2, 0, 0, 0);
+    int y = box.bottom() + 6;
+    if (y + lineHeight > height() - 4)
+        y = box.top() - lineHeight - 6;
+    const int x = std::clamp(box.center().x() - kWidth / 2, 4, std::max(4, width() - kWidth - 4));
+    Label_explicacion->setGeometry(x, std::max(4, y), kWidth, lineHeight);
+    Label_explicacion->raise();
+    Label_explicacion->show();
+    QAccessibleEvent shown(Label_explicacion, QAccessible::Alert);
+    QAccessible::updateAccessibility(&shown);
 }
 
 void TExerciseForm::PassTurnIfAutomatic()
@@ -344,6 +391,8 @@ bool TExerciseForm::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() != QEvent::KeyPress || !filteredBoxes_.contains(watched))
         return QDialog::eventFilter(watched, event);
+    // The line about the last mistake lasts until the next key.
+    Label_explicacion->hide();
     const auto* key = static_cast<QKeyEvent*>(event);
     switch (key->key()) {
     case Qt::Key_Return:
