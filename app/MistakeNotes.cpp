@@ -9,7 +9,7 @@
 namespace {
 // Enough for the diagnosis to weigh recent sums; older ones hardly count.
 constexpr size_t kKeptSums = 3000;
-}  // namespace
+} // namespace
 
 void MistakeNotes::Load(const QString& player, std::vector<Practice::Sum> sums)
 {

@@ -58,8 +58,8 @@ const Window kSumas5b{Kind::Sumas5b, 4, {PairRule::Free, PairRule::Free, PairRul
 
 struct Child {
     std::optional<Error> error;
-    double consistency = 1;  // how often the error shows on an occasion
-    double slip = 0;         // how often another step goes wrong
+    double consistency = 1; // how often the error shows on an occasion
+    double slip = 0;        // how often another step goes wrong
     std::set<int32_t> weakFacts;
     double factMiss = 0;
     bool showCarries = true;
@@ -214,14 +214,15 @@ private:
             if (o != ColumnSum::Outcome::Wrong)
                 break;
             if (tries > 50)
-                std::abort();  // the engine and the simulator disagree
+                std::abort(); // the engine and the simulator disagree
             digit = Chance(0.1) ? WrongDigit(right) : right;
         }
     }
 
     // The digit the child's error gives under a column, or nullopt where it
     // gives the right one or the child types this step as it should.
-    std::optional<int32_t> ErrorDigit(const Child& child, int32_t s, int32_t received, int column, int32_t right)
+    std::optional<int32_t> ErrorDigit(const Child& child, int32_t s, int32_t received, int column,
+                                      int32_t right)
     {
         if (!child.error)
             return std::nullopt;
@@ -338,9 +339,9 @@ void RunSeed(uint32_t seed, Figures& figures)
             else if (verbose) {
                 const Diagnosis::Finding* f = r8.Find(Mistakes::ErrorId(e));
                 std::printf("    miss: %s; %s o=%d s=%d share=%.2f score=%.1f slip=%.3f q=%.2f sl=%.2f\n",
-                            qPrintable(r8.ids.join(u',')), qPrintable(Mistakes::ErrorId(e)), f ? f->occasions : 0,
-                            f ? f->seen : 0, f ? f->share : 0, f ? f->score : 0, r8.slipRate, child.consistency,
-                            child.slip);
+                            qPrintable(r8.ids.join(u',')), qPrintable(Mistakes::ErrorId(e)),
+                            f ? f->occasions : 0, f ? f->seen : 0, f ? f->share : 0, f ? f->score : 0,
+                            r8.slipRate, child.consistency, child.slip);
             }
         }
         std::printf("  %-26s top id right: %5.1f %% after 4 sums, %5.1f %% after 8 "
@@ -370,8 +371,9 @@ void RunSeed(uint32_t seed, Figures& figures)
         withError += NamesAnError(r) ? 1 : 0;
         withFact += NamedFactsOutside(r, {}) > 0 ? 1 : 0;
     }
-    std::printf("  slips only, 30 sums: systematic error named for %4.1f %% (need <= 3), a fact for %4.1f %%\n",
-                100.0 * withError / kSlipChildren, 100.0 * withFact / kSlipChildren);
+    std::printf(
+        "  slips only, 30 sums: systematic error named for %4.1f %% (need <= 3), a fact for %4.1f %%\n",
+        100.0 * withError / kSlipChildren, 100.0 * withFact / kSlipChildren);
     figures.Check(withError <= 0.03 * kSlipChildren);
 
     // Weak facts.
@@ -417,13 +419,14 @@ void RunSeed(uint32_t seed, Figures& figures)
         wrongFacts += NamedFactsOutside(r, child.weakFacts);
         errorsNamed += NamesAnError(r) ? 1 : 0;
     }
-    std::printf("  weak facts: all named at their 5th meeting for %5.1f %% of children (need >= 90), "
-                "each fact %5.1f %%;\n"
-                "              wrong facts named per child %.2f (need <= 1), a systematic error for %4.1f %%, "
-                "%.0f sums per child\n",
-                100.0 * allNamed / kFactChildren, 100.0 * factsNamed / std::max(1, factsTotal),
-                double(wrongFacts) / kFactChildren, 100.0 * errorsNamed / kFactChildren,
-                double(sumsPlayed) / kFactChildren);
+    std::printf(
+        "  weak facts: all named at their 5th meeting for %5.1f %% of children (need >= 90), "
+        "each fact %5.1f %%;\n"
+        "              wrong facts named per child %.2f (need <= 1), a systematic error for %4.1f %%, "
+        "%.0f sums per child\n",
+        100.0 * allNamed / kFactChildren, 100.0 * factsNamed / std::max(1, factsTotal),
+        double(wrongFacts) / kFactChildren, 100.0 * errorsNamed / kFactChildren,
+        double(sumsPlayed) / kFactChildren);
     figures.Check(allNamed >= 0.9 * kFactChildren);
     figures.Check(wrongFacts <= kFactChildren);
 
@@ -458,11 +461,12 @@ void RunSeed(uint32_t seed, Figures& figures)
     }
     std::sort(times.begin(), times.end());
     const double ms = double(times[times.size() / 2]) / 1e6;
-    std::printf("  5,000 sums: diagnosed in %.1f ms median (need < 50): %s\n", ms, qPrintable(ids.join(u',')));
+    std::printf("  5,000 sums: diagnosed in %.1f ms median (need < 50): %s\n", ms,
+                qPrintable(ids.join(u',')));
     figures.Check(ms < 50);
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {

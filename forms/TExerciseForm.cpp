@@ -26,6 +26,7 @@
 #include <QPainterPath>
 #include <QShowEvent>
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -242,20 +243,46 @@ void TExerciseForm::ShowMistakeLine()
     const QString line = std::exchange(pendingLine_, QString());
     if (line.isEmpty())
         return;
-    constexpr int kWidth = 260;
     Label_explicacion->setText(line);
     Label_explicacion->setAccessibleName(line);
-    const int lineHeight = Label_explicacion->heightForWidth(kWidth);
-    // Under the box where the digit was typed, or above it when there is no
-    // room below; always inside the window.
-    QRect box = lineAnchor_ && isAncestorOf(lineAnchor_)
-                    ? QRect(lineAnchor_->mapTo(this, QPoint(0, 0)), lineAnchor_->size())
-                    : QRect(width() / 2, 0, 0, 0);
-    int y = box.bottom() + 6;
-    if (y + lineHeight > height() - 4)
-        y = box.top() - lineHeight - 6;
-    const int x = std::clamp(box.center().x() - kWidth / 2, 4, std::max(4, width() - kWidth - 4));
-    Label_explicacion->setGeometry(x, std::max(4, y), kWidth, lineHeight);
+    // Beside the box where the digit was typed: below, above, left or right
+    // of it, narrower if need be, where it covers no other control and stays
+    // inside the window; below it if no place is free.
+    const QRect box = lineAnchor_ && isAncestorOf(lineAnchor_)
+                          ? QRect(lineAnchor_->mapTo(this, QPoint(0, 0)), lineAnchor_->size())
+                          : QRect(width() / 2, 0, 0, 0);
+    const QRect inside = rect().adjusted(4, 4, -4, -4);
+    auto covers = [&](const QRect& place) {
+        for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (w != Image1 && w != Label_explicacion && w != lineAnchor_ && w->isVisible() &&
+                w->geometry().intersects(place))
+                return true;
+        return false;
+    };
+    std::optional<QRect> chosen;
+    for (int w : {260, 200, 150}) {
+        const int h = Label_explicacion->heightForWidth(w);
+        const int midX = box.center().x() - w / 2, midY = box.center().y() - h / 2;
+        const int lastX = std::max(inside.left(), inside.right() - w + 1);
+        for (const QRect& place : {QRect(midX, box.bottom() + 6, w, h), QRect(midX, box.top() - h - 6, w, h),
+                                   QRect(box.left() - w - 6, midY, w, h),
+                                   QRect(box.right() + 6, midY, w, h)}) {
+            const QRect fitted(std::clamp(place.left(), inside.left(), lastX), place.top(), w, h);
+            if (inside.contains(fitted) && !covers(fitted)) {
+                chosen = fitted;
+                break;
+            }
+        }
+        if (chosen)
+            break;
+    }
+    if (!chosen) {
+        const int w = 260, h = Label_explicacion->heightForWidth(w);
+        const int x =
+            std::clamp(box.center().x() - w / 2, inside.left(), std::max(inside.left(), inside.right() - w + 1));
+        chosen = QRect(x, std::min(box.bottom() + 6, inside.bottom() - h + 1), w, h);
+    }
+    Label_explicacion->setGeometry(*chosen);
     Label_explicacion->raise();
     Label_explicacion->show();
     QAccessibleEvent shown(Label_explicacion, QAccessible::Alert);

@@ -41,7 +41,7 @@ struct Step {
     double weight = 1;
     std::vector<Prediction> predictions;
     bool wrong = false;
-    bool explained = false;  // by a named error
+    bool explained = false; // by a named error
     bool Shows(const Prediction& p) const
     {
         return wrong && (p.typed == key->typed || (p.typed == Mistakes::kAnyWrong && key->typed >= 0));
@@ -68,7 +68,10 @@ struct Tally {
     }
 };
 
-double SlipRate(double wrong, double tries) { return std::max(kLeastSlipRate, (wrong + 0.5) / (tries + 10.0)); }
+double SlipRate(double wrong, double tries)
+{
+    return std::max(kLeastSlipRate, (wrong + 0.5) / (tries + 10.0));
+}
 
 // Evidence that a child shows something with probability `shows` on its
 // occasions rather than by chance with probability `chance`.
@@ -90,15 +93,16 @@ Finding MakeFinding(const Tally& t, double score, double threshold, double least
     f.named = t.seen >= leastSeen && f.share >= leastShare && score >= threshold;
     if (t.latest) {
         const Step& s = *t.latest;
-        f.example = Example{s.sum->id, s.sum->rows, s.sum->startedAt, s.sum->kind,
-                            s.key->box, s.key->col, s.key->expected, s.key->typed};
+        f.example = Example{s.sum->id,  s.sum->rows, s.sum->startedAt, s.sum->kind,
+                            s.key->box, s.key->col,  s.key->expected,  s.key->typed};
     }
     return f;
 }
 
 // The last occasions, newest first, decide whether an error is overcome.
 template <typename IsOccasion, typename Shows>
-void CountRecent(Finding& f, double leastShare, const std::vector<Step>& steps, IsOccasion isOccasion, Shows shows)
+void CountRecent(Finding& f, double leastShare, const std::vector<Step>& steps, IsOccasion isOccasion,
+                 Shows shows)
 {
     for (auto it = steps.rbegin(); it != steps.rend() && f.recentOccasions < kRecentOccasions; ++it) {
         for (const Prediction& p : it->predictions) {
@@ -152,7 +156,7 @@ bool HasSlips(const Result& result, const std::vector<Step>& steps)
     return false;
 }
 
-}  // namespace
+} // namespace
 
 std::vector<const Practice::Key*> FirstTries(const Practice::Sum& sum)
 {
@@ -173,8 +177,8 @@ Result Diagnose(const std::vector<Practice::Sum>& sums)
     Result result;
     std::vector<Step> steps;
     int32_t order = 0;
-    const int32_t answered =
-        int32_t(std::count_if(sums.begin(), sums.end(), [](const Practice::Sum& s) { return !s.keys.empty(); }));
+    const int32_t answered = int32_t(
+        std::count_if(sums.begin(), sums.end(), [](const Practice::Sum& s) { return !s.keys.empty(); }));
     for (const Practice::Sum& sum : sums) {
         if (sum.keys.empty())
             continue;
@@ -213,7 +217,8 @@ Result Diagnose(const std::vector<Practice::Sum>& sums)
     auto nameErrors = [&](double slipRate) {
         for (size_t e = 0; e < kErrors; ++e) {
             const double score = Evidence(errorTally[e], kShowsError, slipRate / kWrongDigits);
-            errorNamed[e] = MakeFinding(errorTally[e], score, kErrorEvidence, kLeastErrorShare, kLeastErrorSeen).named;
+            errorNamed[e] =
+                MakeFinding(errorTally[e], score, kErrorEvidence, kLeastErrorShare, kLeastErrorSeen).named;
         }
     };
     auto unexplainedRate = [&](auto excluded) {
@@ -270,8 +275,8 @@ Result Diagnose(const std::vector<Practice::Sum>& sums)
     auto nameFacts = [&](double slipRate) {
         for (size_t i = 0; i < kFacts; ++i)
             factNamed[i] = factTally[i].occasions > 0 &&
-                           MakeFinding(factTally[i], Evidence(factTally[i], kMissesFact, slipRate), kFactEvidence,
-                                       kLeastFactShare, kLeastFactSeen)
+                           MakeFinding(factTally[i], Evidence(factTally[i], kMissesFact, slipRate),
+                                       kFactEvidence, kLeastFactShare, kLeastFactSeen)
                                .named;
     };
     auto atNamedFact = [&](const Step& s) {
@@ -318,7 +323,7 @@ Result Diagnose(const std::vector<Practice::Sum>& sums)
         result.ids.clear();
     if (result.ids.isEmpty())
         result.ids << (result.sums >= kMinSums && HasSlips(result, steps) ? QStringLiteral("descuido")
-                                                                           : QStringLiteral("ninguno"));
+                                                                          : QStringLiteral("ninguno"));
     return result;
 }
 
@@ -357,4 +362,4 @@ const Finding* Likeliest(const Result& result, const std::vector<Mistakes::Predi
     return best;
 }
 
-}  // namespace Diagnosis
+} // namespace Diagnosis

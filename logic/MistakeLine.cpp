@@ -32,7 +32,7 @@ QString LineFor(const Diagnosis::Finding& f, const Mistakes::Shape& shape, const
     return {};
 }
 
-}  // namespace
+} // namespace
 
 QString MistakeLine(const std::vector<Practice::Sum>& history)
 {

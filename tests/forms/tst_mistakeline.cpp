@@ -30,7 +30,7 @@ private slots:
     void forgottenCarry_data()
     {
         QTest::addColumn<bool>("option");
-        QTest::addColumn<QStringList>("lines");  // after each sum's wrong tens digit
+        QTest::addColumn<QStringList>("lines"); // after each sum's wrong tens digit
         const QString line = QStringLiteral("¿Has sumado la que te llevabas?");
         QTest::newRow("explained") << true << QStringList{"", line, line};
         QTest::newRow("option off") << false << QStringList{"", "", ""};

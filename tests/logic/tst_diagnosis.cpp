@@ -32,7 +32,11 @@ Practice::Sum MakeSum(const QString& text, int64_t id)
     const Mistakes::Shape shape = Mistakes::ReadShape(sum.rows);
     if (shape.form == Mistakes::Shape::Form::Mental) {
         const Practice::MentalRows& m = shape.mental;
-        type(Box::Answer, 0, m.blank == 0 ? m.first : m.blank == 1 ? m.second : m.result, QStringLiteral("a"));
+        type(Box::Answer, 0,
+             m.blank == 0   ? m.first
+             : m.blank == 1 ? m.second
+                            : m.result,
+             QStringLiteral("a"));
     } else if (shape.Columns() == 1 && wrong.contains(QStringLiteral("a"))) {
         type(Box::Answer, 0, shape.totals[0].s, QStringLiteral("a"));
     } else {
@@ -59,7 +63,7 @@ const QStringList kRight{"12+34", "46+39", "23+45", "56+29", "99+99+99", "6+?=8"
 const QStringList kForgets{"46+38:1=7", "29+16:1=3", "56+29:1=7", "23+45"};
 const QStringList kTwice{"46+38:1=9", "29+16:1=5", "56+29:1=9", "23+45"};
 
-}  // namespace
+} // namespace
 
 class TestDiagnosis : public QObject {
     Q_OBJECT
@@ -68,36 +72,50 @@ private slots:
     {
         QTest::addColumn<QStringList>("sums");
         QTest::addColumn<int>("times");
-        QTest::addColumn<QStringList>("later");  // played after the first ones
+        QTest::addColumn<QStringList>("later"); // played after the first ones
         QTest::addColumn<QString>("ids");
         QTest::addColumn<QString>("facts");
-        QTest::newRow("nothing played") << QStringList() << 0 << QStringList() << "ninguno" << "-";
-        QTest::newRow("all right") << kRight << 3 << QStringList() << "ninguno" << "-";
+        QTest::newRow("nothing played") << QStringList() << 0 << QStringList() << "ninguno"
+                                        << "-";
+        QTest::newRow("all right") << kRight << 3 << QStringList() << "ninguno"
+                                   << "-";
         QTest::newRow("too few") << QStringList{"47+38:1=7", "29+16:1=3"} << 1 << QStringList() << "ninguno"
                                  << "-";
         QTest::newRow("slips") << kRight << 5 << QStringList{"23+45:0=2", "12+34:1=7", "58+27:0=3"}
-                               << "descuido" << "-";
-        QTest::newRow("forgets the carry") << kForgets << 2 << QStringList() << "olvida-llevada" << "-";
-        QTest::newRow("carries twice") << kTwice << 2 << QStringList() << "llevada-doble" << "-";
+                               << "descuido"
+                               << "-";
+        QTest::newRow("forgets the carry") << kForgets << 2 << QStringList() << "olvida-llevada"
+                                           << "-";
+        QTest::newRow("carries twice") << kTwice << 2 << QStringList() << "llevada-doble"
+                                       << "-";
         QTest::newRow("writes the tens") << QStringList{"47+38:0=1", "29+16:0=1", "58+27:0=1", "23+45"} << 2
-                                         << QStringList() << "escribe-decena" << "-";
-        QTest::newRow("carry from nowhere") << QStringList{"23+45:1=7", "31+52:1=9", "12+34:1=5", "47+38"} << 2
-                                            << QStringList() << "llevada-sin-motivo" << "-";
+                                         << QStringList() << "escribe-decena"
+                                         << "-";
+        QTest::newRow("carry from nowhere") << QStringList{"23+45:1=7", "31+52:1=9", "12+34:1=5", "47+38"}
+                                            << 2 << QStringList() << "llevada-sin-motivo"
+                                            << "-";
         QTest::newRow("carries one") << QStringList{"99+99+99:1=8", "88+88+88:1=5", "77+77+77:1=2", "12+34"}
-                                     << 2 << QStringList() << "lleva-siempre-uno" << "-";
+                                     << 2 << QStringList() << "lleva-siempre-uno"
+                                     << "-";
         QTest::newRow("adds for the blank") << QStringList{"6+?=8:a=14", "?+5=9:a=14", "3+?=7:a=10", "12+34"}
-                                            << 2 << QStringList() << "suma-en-vez-de-completar" << "-";
-        QTest::newRow("one fact") << kRight << 4 << QStringList{"17+28:0=4", "7+8:a=14", "7+8=?:a=16", "27+38:0=6"}
-                                  << "hecho:7+8" << "7+8";
+                                            << 2 << QStringList() << "suma-en-vez-de-completar"
+                                            << "-";
+        QTest::newRow("one fact") << kRight << 4
+                                  << QStringList{"17+28:0=4", "7+8:a=14", "7+8=?:a=16", "27+38:0=6"}
+                                  << "hecho:7+8"
+                                  << "7+8";
         QTest::newRow("fact and error") << kForgets << 3 << QStringList{"17+28:0=4", "7+8:a=14", "77+18:0=4"}
-                                        << "olvida-llevada,hecho:7+8" << "7+8";
+                                        << "olvida-llevada,hecho:7+8"
+                                        << "7+8";
         // The child's error changes half-way: the new one is named, the old
         // one is over.
         QTest::newRow("forgets, then twice") << kForgets << 10 << kTwice + kTwice + kTwice << "llevada-doble"
                                              << "-";
-        QTest::newRow("twice, then forgets") << kTwice << 10 << kForgets + kForgets + kForgets
-                                             << "olvida-llevada" << "-";
-        QTest::newRow("forgets, then learns") << kForgets << 10 << kRight + kRight << "ninguno" << "-";
+        QTest::newRow("twice, then forgets")
+            << kTwice << 10 << kForgets + kForgets + kForgets << "olvida-llevada"
+            << "-";
+        QTest::newRow("forgets, then learns") << kForgets << 10 << kRight + kRight << "ninguno"
+                                              << "-";
     }
     void diagnose()
     {
@@ -128,7 +146,7 @@ private slots:
         QCOMPARE(f->recentSeen, 3);
         QVERIFY(f->confidence > 0.99);
         QVERIFY(f->example.has_value());
-        QCOMPARE(f->example->sumId, 39);  // the latest where it showed
+        QCOMPARE(f->example->sumId, 39); // the latest where it showed
         QCOMPARE(f->example->rows, QStringLiteral("56+29"));
         QCOMPARE(f->example->typed, 7);
         QCOMPARE(f->example->expected, 8);
@@ -141,7 +159,8 @@ private slots:
         QTest::addColumn<QStringList>("sums");
         QTest::addColumn<QString>("likeliest");
         QTest::newRow("forgets") << kForgets << "olvida-llevada";
-        QTest::newRow("writes the tens") << QStringList{"47+38:0=1", "29+16:0=1", "58+27:0=1"} << "escribe-decena";
+        QTest::newRow("writes the tens")
+            << QStringList{"47+38:0=1", "29+16:0=1", "58+27:0=1"} << "escribe-decena";
         QTest::newRow("neither") << kRight << "";
     }
     void ambiguousDigit()

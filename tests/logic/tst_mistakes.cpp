@@ -31,7 +31,8 @@ private slots:
         QTest::newRow("units never carry") << "23+45" << r << 0 << 8 << 9 << "hecho:3+5";
         // 56 + 65: tens 5 + 6 + 1 = 12; forgetting the carry and writing the
         // tens both give 1.
-        QTest::newRow("ambiguous") << "56+65" << r << 1 << 2 << 1 << "olvida-llevada,escribe-decena,hecho:5+6";
+        QTest::newRow("ambiguous") << "56+65" << r << 1 << 2 << 1
+                                   << "olvida-llevada,escribe-decena,hecho:5+6";
         // 99 + 99 + 99: units 27 (carry 2), tens 27 + 2 = 29, leading 2.
         QTest::newRow("carries one") << "99+99+99" << r << 1 << 9 << 8 << "lleva-siempre-uno";
         QTest::newRow("forgets two") << "99+99+99" << r << 1 << 9 << 7 << "olvida-llevada";
@@ -72,12 +73,17 @@ private slots:
     void columnTotals_data()
     {
         QTest::addColumn<QString>("rows");
-        QTest::addColumn<QString>("totals");  // s/k, units first
-        QTest::newRow("one carry") << "47+38" << "15/0 7/1";
-        QTest::newRow("none") << "23+45" << "8/0 6/0";
-        QTest::newRow("carry of two") << "99+99+99" << "27/0 27/2";
-        QTest::newRow("carry runs on") << "951+049" << "10/0 9/1 9/1";
-        QTest::newRow("five rows") << "9+9+9+9+9" << "45/0";
+        QTest::addColumn<QString>("totals"); // s/k, units first
+        QTest::newRow("one carry") << "47+38"
+                                   << "15/0 7/1";
+        QTest::newRow("none") << "23+45"
+                              << "8/0 6/0";
+        QTest::newRow("carry of two") << "99+99+99"
+                                      << "27/0 27/2";
+        QTest::newRow("carry runs on") << "951+049"
+                                       << "10/0 9/1 9/1";
+        QTest::newRow("five rows") << "9+9+9+9+9"
+                                   << "45/0";
     }
     void columnTotals()
     {
