@@ -234,6 +234,8 @@ void TExerciseForm::ScoreWrongAnswer(QLineEdit* box)
     if (box) {
         box->clear();
         box->setFocus();
+        // Checked by a button: the line goes by the answer, not the button.
+        lineAnchor_ = box;
     }
     ShowMistakeLine();
 }
