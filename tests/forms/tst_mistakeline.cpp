@@ -6,10 +6,13 @@
 #include "app/GameState.h"
 #include "app/MistakeNotes.h"
 #include "app/Windows.h"
+#include "forms/TForm_cmental1.h"
 #include "forms/TForm_menu.h"
 #include "forms/TForm_sumas4.h"
+#include "logic/MentalArithmetic.h"
 #include "tests/support/DigitGrid.h"
 #include "tests/support/TestGame.h"
+#include "widgets/TColor95Button.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -64,6 +67,32 @@ private slots:
             QTest::keyClicks(box, QLatin1String(keys[s][2]));
             QVERIFY(!label->isVisible());
         }
+    }
+
+    // A whole answer checked by the button: the line goes by the answer box.
+    void addedForTheBlank()
+    {
+        Mental::CurrentSettings() = Mental::Settings{};
+        Mental::CurrentSettings().blank = Mental::Blank::SecondAddend;
+        ScriptRandom({6, 2, 3, 4, 5, 1});
+        Form_menu->Clculomental1Click();
+        auto* box = Control<QLineEdit>(Form_cmental1, QStringLiteral("Memo_res"));
+        auto* check = Control<TColor95Button>(Form_cmental1, QStringLiteral("Color95Button1"));
+        auto* label = Control<QLabel>(Form_cmental1, QStringLiteral("Label_explicacion"));
+        const char* keys[][2] = {{"14", "2"}, {"10", "4"}, {"11", "1"}}; // 6+?=8, 3+?=7, 5+?=6
+        for (int s = 0; s < 3; ++s) {
+            QTest::keyClicks(box, QLatin1String(keys[s][0]));
+            check->click();
+            QCOMPARE(label->isVisible(), s >= 1);
+            if (s >= 1) {
+                QCOMPARE(label->text(), QStringLiteral("No hay que sumarlos: ¿cuánto falta para llegar?"));
+                const QRect answer(box->pos(), box->size());
+                QVERIFY(label->geometry().adjusted(-8, -8, 8, 8).intersects(answer));
+            }
+            QTest::keyClicks(box, QLatin1String(keys[s][1]));
+            check->click();
+        }
+        Mental::CurrentSettings() = Mental::Settings{};
     }
 };
 
