@@ -13,5 +13,5 @@ Review::Needs ReviewNeedsFromHistory(const QString& player)
     const History::Read read = History::ReadSums(HistoryFile(), player);
     if (!read.ok)
         return {};
-    return Review::NeedsFromIds(Diagnosis::Diagnose(read.sums).ids);
+    return Review::NeedsFromDiagnosis(Diagnosis::Diagnose(read.sums));
 }

@@ -9,7 +9,8 @@
 //    two or three weak facts: the share of dealt columns that give an
 //    occasion for the child's errors, in review and in random sums, once
 //    over every column and once over the columns where the error can show
-//    at all (a carry error never shows in the units);
+//    at all (a carry error never shows in the units), and over the review
+//    sums dealt once the diagnosis names something;
 //  - children who stop erring after kLearnAfter occasions: the sums until
 //    the error counts as overcome, in review and in random sums;
 //  - the time to deal one review sum.
@@ -36,7 +37,8 @@ namespace {
 using Practice::Box;
 
 constexpr int kChildren = 60;
-constexpr int kMaxSums = 400;
+constexpr int kSteadySums = 150;  // sums a steady child plays
+constexpr int kMaxSums = 400;     // and a learner at most
 constexpr int kLearnAfter = 10;  // occasions after which the child gets it right
 constexpr int kDiagnoseEvery = 3;
 
@@ -177,6 +179,7 @@ struct Tally {
 
 struct Run {
     Tally tally;
+    Tally named;  // review: the sums dealt once the diagnosis names something
     long sumsToOvercome = 0;
     int overcome = 0;
 };
@@ -197,12 +200,15 @@ void Play(Child child, bool review, Player& player, Run& run)
     Review::Dealer dealer;
     Review::Needs needs;
     const QStringList ids = Ids(child);
-    for (int s = 1; s <= kMaxSums; ++s) {
+    const int sums = child.learns ? kMaxSums : kSteadySums;
+    for (int s = 1; s <= sums; ++s) {
         if (review && s % kDiagnoseEvery == 1)
-            needs = Review::NeedsFromIds(Diagnosis::Diagnose(history).ids);
+            needs = Review::NeedsFromDiagnosis(Diagnosis::Diagnose(history));
         const Review::Digits digits = review ? dealer.Next(needs).digits : RandomSum(player);
         if (!child.learns)
             run.tally.Add(ids, digits);
+        if (!child.learns && review && !needs.Empty())
+            run.named.Add(ids, digits);
         history.push_back(player.Play(digits, child));
         if (child.learns && AllOvercome(child, history)) {
             run.sumsToOvercome += s;
@@ -232,10 +238,10 @@ Child MakeChild(const QString& error, int facts, Player& player, bool learns)
 void Bench(uint32_t seed)
 {
     std::printf("seed %u\n", seed);
-    std::printf("  %-22s %21s %21s %20s\n", "child", "occasions review", "occasions random",
+    std::printf("  %-22s %32s %21s %20s\n", "child", "occasions review", "occasions random",
                 "sums to overcome");
-    std::printf("  %-22s %10s %10s %10s %10s %10s %9s\n", "", "all", "eligible", "all", "eligible", "review",
-                "random");
+    std::printf("  %-22s %10s %10s %10s %10s %10s %10s %9s\n", "", "all", "eligible", "named", "all", "eligible",
+                "review", "random");
     SeedRandom(seed);
     Player player(seed * 7919u + 1);
     struct Kind {
@@ -257,8 +263,9 @@ void Bench(uint32_t seed)
             Play(learner, false, player, random);
         }
         const QString name = k.error.isEmpty() ? QStringLiteral("%1 weak facts").arg(k.facts) : k.error;
-        std::printf("  %-22s %9.1f%% %9.1f%% %9.1f%% %9.1f%% %10.1f %9.1f   (%.1fx; overcome %d/%d and %d/%d)\n",
+        std::printf("  %-22s %9.1f%% %9.1f%% %9.1f%% %9.1f%% %9.1f%% %10.1f %9.1f   (%.1fx; overcome %d/%d and %d/%d)\n",
                     name.toUtf8().constData(), review.tally.Share(), review.tally.EligibleShare(),
+                    review.named.EligibleShare(),
                     random.tally.Share(), random.tally.EligibleShare(),
                     double(review.sumsToOvercome) / kChildren, double(random.sumsToOvercome) / kChildren,
                     double(random.sumsToOvercome) / double(std::max<long>(1, review.sumsToOvercome)),

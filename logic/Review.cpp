@@ -66,20 +66,35 @@ Digits Build(int rows, int columns, Range range)
 
 int RowsOrColumns() { return 2 + Random(2); }
 
+bool Contains(const std::vector<int32_t>& facts, int32_t fact)
+{
+    return std::find(facts.begin(), facts.end(), fact) != facts.end();
+}
+
+// Mixed review: mostly two rows, each column a fact that is not weak,
+// those not yet known first (they are the evidence the diagnosis lacks).
 Digits Mixed(const Needs& needs)
 {
-    const int rows = RowsOrColumns();
     const int columns = RowsOrColumns();
-    Digits digits = Build(rows, columns, [](int, int32_t) { return std::pair{0, 99}; });
-    // Review of what the child does well: no weak fact in a column.
-    for (std::vector<int32_t>& column : digits)
-        if (rows == 2)
-            for (int attempt = 0; attempt < 20; ++attempt) {
-                const int32_t fact = std::min(column[0], column[1]) * 10 + std::max(column[0], column[1]);
-                if (std::find(needs.facts.begin(), needs.facts.end(), fact) == needs.facts.end())
-                    break;
-                column = {Random(10), Random(10)};
-            }
+    if (Random(3) == 0)
+        return Build(3, columns, [](int, int32_t) { return std::pair{0, 99}; });
+    std::vector<int32_t> unknown, fine;
+    for (int32_t a = 0; a <= 9; ++a)
+        for (int32_t b = a; b <= 9; ++b) {
+            const int32_t fact = a * 10 + b;
+            if (Contains(needs.facts, fact))
+                continue;
+            (Contains(needs.knownFacts, fact) ? fine : unknown).push_back(fact);
+        }
+    const std::vector<int32_t>& pool = unknown.empty() ? fine : unknown;
+    Digits digits;
+    for (int c = 0; c < columns; ++c) {
+        const int32_t fact = pool[size_t(Random(int32_t(pool.size())))];
+        if (Random(2) == 0)
+            digits.push_back({fact / 10, fact % 10});
+        else
+            digits.push_back({fact % 10, fact / 10});
+    }
     return digits;
 }
 
@@ -89,11 +104,10 @@ Digits FactColumns(const std::vector<int32_t>& facts)
     const int columns = RowsOrColumns();
     for (int c = 0; c < columns; ++c) {
         const int32_t fact = facts[size_t(Random(int32_t(facts.size())))];
-        const int32_t a = fact / 10, b = fact % 10;
         if (Random(2) == 0)
-            digits.push_back({a, b});
+            digits.push_back({fact / 10, fact % 10});
         else
-            digits.push_back({b, a});
+            digits.push_back({fact % 10, fact / 10});
     }
     return digits;
 }
@@ -141,11 +155,39 @@ Needs NeedsFromIds(const QStringList& ids)
     return needs;
 }
 
-Dealt Dealer::Next(const Needs& needs)
+Needs NeedsFromDiagnosis(const Diagnosis::Result& diagnosis)
 {
+    Needs needs = NeedsFromIds(diagnosis.ids);
+    // A suspect: shown on at least half of its occasions, not named yet.
+    constexpr double kSuspectShare = 0.5;
+    constexpr size_t kMostSuspects = 3;
+    for (const Diagnosis::Finding& f : diagnosis.errors)
+        if (!f.named && !f.overcome && f.seen > 0 && f.share >= kSuspectShare && ColumnErrors().contains(f.id) &&
+            size_t(needs.suspectErrors.size()) < kMostSuspects)
+            needs.suspectErrors.push_back(f.id);
+    for (const Diagnosis::Finding& f : diagnosis.facts)
+        if (!f.named && !f.overcome && f.seen > 0 && f.share >= kSuspectShare &&
+            needs.suspectFacts.size() < kMostSuspects)
+            needs.suspectFacts.push_back(f.fact);
+    constexpr int32_t kKnownAfter = 3;
+    for (const Diagnosis::Finding& f : diagnosis.facts)
+        if (f.seen == 0 && f.occasions >= kKnownAfter)
+            needs.knownFacts.push_back(f.fact);
+    return needs;
+}
+
+Dealt Dealer::Next(const Needs& given)
+{
+    // Suspects are dealt like needs; what the child already does well is
+    // reviewed with the named needs only.
+    Needs needs = given;
+    for (const QString& id : given.suspectErrors)
+        if (!needs.errors.contains(id))
+            needs.errors.push_back(id);
+    needs.facts.insert(needs.facts.end(), given.suspectFacts.begin(), given.suspectFacts.end());
     // Aims: each error, and the weak facts together as one. Without needs,
     // the column errors in turn gather the evidence.
-    QStringList aims = needs.Empty() ? ColumnErrors() : needs.errors;
+    QStringList aims = given.Empty() ? ColumnErrors() : needs.errors;
     if (!needs.facts.empty())
         aims.push_back(kFactPrefix);
     Dealt dealt;
@@ -157,7 +199,7 @@ Dealt Dealer::Next(const Needs& needs)
                 dealt.aim = Mistakes::FactId(dealt.digits[0][0], dealt.digits[0][1]);
         } else {
             dealt.aim.clear();
-            dealt.digits = Mixed(needs);
+            dealt.digits = Mixed(given);
         }
         if (dealt.digits != last_)
             break;

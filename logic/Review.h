@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Cifrolo developers
 #pragma once
 
+#include "logic/Diagnosis.h"
 #include "logic/Practice.h"
 
 #include <QDateTime>
@@ -38,6 +39,13 @@ inline const QStringList& ColumnErrors()
 struct Needs {
     QStringList errors;            // column errors the diagnosis names, most certain first
     std::vector<int32_t> facts;    // weak facts as A * 10 + B, A <= B
+    // Not named yet, but wrong on most of their few occasions: dealt like
+    // the needs, so that the diagnosis soon knows.
+    QStringList suspectErrors;
+    std::vector<int32_t> suspectFacts;
+    // Facts met often enough and never missed: mixed review puts the
+    // others in its columns first, to find the weak ones sooner.
+    std::vector<int32_t> knownFacts;
     bool Empty() const { return errors.isEmpty() && facts.empty(); }
 };
 
@@ -45,6 +53,8 @@ struct Needs {
 // Ids that no column sum can show (mental arithmetic, "descuido",
 // "ninguno") are left out; an empty result means "gather evidence".
 Needs NeedsFromIds(const QStringList& ids);
+// From a whole diagnosis: its ids, the suspects and the known facts.
+Needs NeedsFromDiagnosis(const Diagnosis::Result& diagnosis);
 
 struct Dealt {
     Digits digits;
