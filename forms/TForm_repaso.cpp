@@ -80,10 +80,11 @@ void TForm_repaso::SetNeedsSource(NeedsSource source) { Source() = std::move(sou
 
 void TForm_repaso::NewSum()
 {
-    // The sum on screen ended finished (not abandoned): its run goes on or
-    // starts again, and a completed run earns the line for the next sum.
+    // The sum on screen was completed (not abandoned: the engine is at step
+    // 0 only then): its run goes on or starts again, and a completed run
+    // earns the line for the next sum.
     QString line;
-    if (dealt_ && !SumOpen() && aimDiagnosed_)
+    if (dealt_ && Sum().Step() == 0 && aimDiagnosed_)
         line = encourager_.SumEnded(sumPlayer_, aim_, KindMisses() == missesAtDeal_);
     TColumnSumForm::NewSum();
     missesAtDeal_ = KindMisses();

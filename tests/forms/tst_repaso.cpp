@@ -86,6 +86,35 @@ private slots:
             QCOMPARE(Form_repaso->windowTitle(), QStringLiteral("Repaso de ") + (player == 1 ? "Bea" : "Ana"));
         }
     }
+
+    // Clean sums aimed at an error earn the line; sums left unanswered
+    // (the window closed) never do.
+    void encouragement_data()
+    {
+        QTest::addColumn<bool>("answered");
+        QTest::newRow("answered right") << true;
+        QTest::newRow("closed unanswered") << false;
+    }
+    void encouragement()
+    {
+        QFETCH(bool, answered);
+        game.autoTurnChange = false;
+        auto* line = Control<QLabel>(Form_repaso, QStringLiteral("Label_animo"));
+        bool shown = false;
+        for (int i = 0; i < 15; ++i) {
+            if (!answered || i == 0)
+                Form_menu->Repaso1->trigger();
+            if (answered)
+                TypeRight(Form_repaso);
+            if (!line->text().isEmpty()) {
+                shown = true;
+                QCOMPARE(line->text(), QStringLiteral("¡Ya te llevas lo que toca, aunque sean 2!"));
+            }
+            if (!answered)
+                Form_repaso->close();
+        }
+        QCOMPARE(shown, answered);
+    }
 };
 
 QTEST_MAIN(TestRepaso)
