@@ -4,7 +4,9 @@
 
 #include "app/Accessibility.h"
 #include "app/Fonts.h"
+#include "app/GameFolder.h"
 #include "app/GameState.h"
+#include "app/HistoryDeletion.h"
 #include "app/Platform.h"
 #include "app/Services.h"
 #include "app/Windows.h"
@@ -347,6 +349,10 @@ void TForm_menu::BuildMenus()
     Controlderesultados1 = AddEntry(Resultados1, "Controlderesultados1",
                                     QStringLiteral("&Control de resultados..."),
                                     QStringLiteral("Ventana para ver, guardar, etc. los resultados"));
+    Borrarelhistorial1 = AddEntry(Resultados1, "Borrarelhistorial1",
+                                  QStringLiteral("&Borrar el historial de un jugador..."),
+                                  QStringLiteral("Borra del historial de prácticas todo lo que jugó un jugador"));
+    connect(Borrarelhistorial1, &QAction::triggered, this, &TForm_menu::Borrarelhistorial1Click);
 
     Ayuda1 = bar->addMenu(QStringLiteral("&Ayuda"));
     Ayuda1->setObjectName(QStringLiteral("Ayuda1"));
@@ -688,6 +694,8 @@ void TForm_menu::Leerjugadoresdearchivo1Click()
     }
     QDir::setCurrent(game.startDirectory);
 }
+
+void TForm_menu::Borrarelhistorial1Click() { DeletePlayerHistory(this, HistoryFile()); }
 
 void TForm_menu::Controlderesultados1Click()
 {
