@@ -3,9 +3,11 @@
 #include "app/GameFolder.h"
 #include "app/PracticeHistory.h"
 #include "app/QtPlatform.h"
+#include "app/ReviewNeeds.h"
 #include "app/Startup.h"
 #include "app/Windows.h"
 #include "forms/TForm_menu.h"
+#include "forms/TForm_repaso.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -39,6 +41,7 @@ int main(int argc, char* argv[])
     // Opens its file at the first sum, not here.
     PracticeHistory history(HistoryFile());
     SetRecorder(&history);
+    TForm_repaso::SetNeedsSource(ReviewNeedsFromHistory);
     int code = 0;
     try {
         CreateWindows();
