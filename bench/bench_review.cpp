@@ -37,18 +37,18 @@ namespace {
 using Practice::Box;
 
 constexpr int kChildren = 60;
-constexpr int kSteadySums = 150;  // sums a steady child plays
-constexpr int kMaxSums = 400;     // and a learner at most
+constexpr int kSteadySums = 150; // sums a steady child plays
+constexpr int kMaxSums = 400;    // and a learner at most
 constexpr int kLearnAfter = 10;  // occasions after which the child gets it right
 constexpr int kDiagnoseEvery = 3;
 
 struct Child {
-    QString error;              // a column error id, or empty
-    std::set<int32_t> facts;    // weak facts, A * 10 + B
+    QString error;           // a column error id, or empty
+    std::set<int32_t> facts; // weak facts, A * 10 + B
     double consistency = 1;
     double slip = 0.05;
     bool learns = false;
-    std::map<QString, int> met;  // occasions met, by id
+    std::map<QString, int> met; // occasions met, by id
 };
 
 QStringList Ids(const Child& child)
@@ -120,7 +120,8 @@ private:
     {
         for (const Mistakes::Prediction& p : Mistakes::Predictions(shape, box, col)) {
             const QString id = p.Id();
-            const bool mine = id == child.error || (p.error == Mistakes::Error::Fact && child.facts.count(p.fact));
+            const bool mine =
+                id == child.error || (p.error == Mistakes::Error::Fact && child.facts.count(p.fact));
             if (!mine)
                 continue;
             const int met = child.met[id]++;
@@ -150,7 +151,8 @@ private:
 // of two or three rows, chosen at random.
 Review::Digits RandomSum(Player& player)
 {
-    static const ExerciseKind kinds[] = {Kind::Sumas3, Kind::Sumas3b, Kind::Sumas4, Kind::Sumas4b, Kind::Sumas5};
+    static const ExerciseKind kinds[] = {Kind::Sumas3, Kind::Sumas3b, Kind::Sumas4, Kind::Sumas4b,
+                                         Kind::Sumas5};
     const ColumnShape& shape = ColumnShapeOf(kinds[player.Pick(5)]);
     ColumnSum engine(shape.rows, shape.rules);
     engine.Deal();
@@ -174,12 +176,15 @@ struct Tally {
         }
     }
     double Share() const { return columns ? 100.0 * double(occasions) / double(columns) : 0; }
-    double EligibleShare() const { return eligible ? 100.0 * double(eligibleOccasions) / double(eligible) : 0; }
+    double EligibleShare() const
+    {
+        return eligible ? 100.0 * double(eligibleOccasions) / double(eligible) : 0;
+    }
 };
 
 struct Run {
     Tally tally;
-    Tally named;  // review: the sums dealt once the diagnosis names something
+    Tally named; // review: the sums dealt once the diagnosis names something
     long sumsToOvercome = 0;
     int overcome = 0;
 };
@@ -229,7 +234,7 @@ Child MakeChild(const QString& error, int facts, Player& player, bool learns)
     c.learns = learns;
     while (int(c.facts.size()) < facts) {
         const int a = player.Pick(10), b = player.Pick(10);
-        if (a + b >= 5)  // facts a child could miss
+        if (a + b >= 5) // facts a child could miss
             c.facts.insert(Mistakes::FactIndex(a, b));
     }
     return c;
@@ -240,17 +245,20 @@ void Bench(uint32_t seed)
     std::printf("seed %u\n", seed);
     std::printf("  %-22s %32s %21s %20s\n", "child", "occasions review", "occasions random",
                 "sums to overcome");
-    std::printf("  %-22s %10s %10s %10s %10s %10s %10s %9s\n", "", "all", "eligible", "named", "all", "eligible",
-                "review", "random");
+    std::printf("  %-22s %10s %10s %10s %10s %10s %10s %9s\n", "", "all", "eligible", "named", "all",
+                "eligible", "review", "random");
     SeedRandom(seed);
     Player player(seed * 7919u + 1);
     struct Kind {
         QString error;
         int facts;
     };
-    const std::vector<Kind> kinds = {{QStringLiteral("olvida-llevada"), 0},   {QStringLiteral("llevada-sin-motivo"), 0},
-                                     {QStringLiteral("escribe-decena"), 0},   {QStringLiteral("llevada-doble"), 0},
-                                     {QStringLiteral("lleva-siempre-uno"), 0}, {QString(), 2},
+    const std::vector<Kind> kinds = {{QStringLiteral("olvida-llevada"), 0},
+                                     {QStringLiteral("llevada-sin-motivo"), 0},
+                                     {QStringLiteral("escribe-decena"), 0},
+                                     {QStringLiteral("llevada-doble"), 0},
+                                     {QStringLiteral("lleva-siempre-uno"), 0},
+                                     {QString(), 2},
                                      {QString(), 3}};
     for (const Kind& k : kinds) {
         Run review, random;
@@ -263,10 +271,10 @@ void Bench(uint32_t seed)
             Play(learner, false, player, random);
         }
         const QString name = k.error.isEmpty() ? QStringLiteral("%1 weak facts").arg(k.facts) : k.error;
-        std::printf("  %-22s %9.1f%% %9.1f%% %9.1f%% %9.1f%% %9.1f%% %10.1f %9.1f   (%.1fx; overcome %d/%d and %d/%d)\n",
+        std::printf("  %-22s %9.1f%% %9.1f%% %9.1f%% %9.1f%% %9.1f%% %10.1f %9.1f   (%.1fx; overcome %d/%d "
+                    "and %d/%d)\n",
                     name.toUtf8().constData(), review.tally.Share(), review.tally.EligibleShare(),
-                    review.named.EligibleShare(),
-                    random.tally.Share(), random.tally.EligibleShare(),
+                    review.named.EligibleShare(), random.tally.Share(), random.tally.EligibleShare(),
                     double(review.sumsToOvercome) / kChildren, double(random.sumsToOvercome) / kChildren,
                     double(random.sumsToOvercome) / double(std::max<long>(1, review.sumsToOvercome)),
                     review.overcome, kChildren, random.overcome, kChildren);
@@ -285,7 +293,7 @@ void Bench(uint32_t seed)
     std::printf("  dealing a sum: %.2f us (%ld columns dealt)\n\n", us, digits);
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {

@@ -60,7 +60,7 @@ QString PlayerName()
     return game.CurrentRecord().Name();
 }
 
-}  // namespace
+} // namespace
 
 TForm_repaso::TForm_repaso(QWidget* parent) : TColumnSumForm(RepasoDesign(), parent)
 {

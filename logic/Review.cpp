@@ -52,8 +52,7 @@ int32_t CarryInto(const Digits& digits)
 
 // Columns units first, each with a total range given the carry the columns
 // before it pass.
-template <typename Range>
-Digits Build(int rows, int columns, Range range)
+template <typename Range> Digits Build(int rows, int columns, Range range)
 {
     Digits digits;
     for (int c = 0; c < columns; ++c) {
@@ -139,7 +138,7 @@ Digits Aimed(const QString& id, const Needs& needs)
     return FactColumns(needs.facts);
 }
 
-}  // namespace
+} // namespace
 
 Needs NeedsFromIds(const QStringList& ids)
 {
@@ -162,8 +161,8 @@ Needs NeedsFromDiagnosis(const Diagnosis::Result& diagnosis)
     constexpr double kSuspectShare = 0.5;
     constexpr size_t kMostSuspects = 3;
     for (const Diagnosis::Finding& f : diagnosis.errors)
-        if (!f.named && !f.overcome && f.seen > 0 && f.share >= kSuspectShare && ColumnErrors().contains(f.id) &&
-            size_t(needs.suspectErrors.size()) < kMostSuspects)
+        if (!f.named && !f.overcome && f.seen > 0 && f.share >= kSuspectShare &&
+            ColumnErrors().contains(f.id) && size_t(needs.suspectErrors.size()) < kMostSuspects)
             needs.suspectErrors.push_back(f.id);
     for (const Diagnosis::Finding& f : diagnosis.facts)
         if (!f.named && !f.overcome && f.seen > 0 && f.share >= kSuspectShare &&
@@ -318,4 +317,4 @@ QString Encourager::SumEnded(const QString& player, const QString& aim, bool cle
     return run > 0 && run % kEncourageRun == 0 ? Encouragement(aim) : QString();
 }
 
-}  // namespace Review
+} // namespace Review

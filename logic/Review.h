@@ -37,8 +37,8 @@ inline const QStringList& ColumnErrors()
 
 // What the review aims at for one child.
 struct Needs {
-    QStringList errors;            // column errors the diagnosis names, most certain first
-    std::vector<int32_t> facts;    // weak facts as A * 10 + B, A <= B
+    QStringList errors;         // column errors the diagnosis names, most certain first
+    std::vector<int32_t> facts; // weak facts as A * 10 + B, A <= B
     // Not named yet, but wrong on most of their few occasions: dealt like
     // the needs, so that the diagnosis soon knows.
     QStringList suspectErrors;
@@ -126,4 +126,4 @@ private:
     std::map<std::pair<QString, QString>, int> runs_;
 };
 
-}  // namespace Review
+} // namespace Review

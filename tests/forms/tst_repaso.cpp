@@ -30,7 +30,7 @@ void TypeRight(TForm_repaso* w)
     QVERIFY(w->Sum().Digits() != start);
 }
 
-}  // namespace
+} // namespace
 
 class TestRepaso : public QObject {
     Q_OBJECT
@@ -40,8 +40,8 @@ private slots:
         StartTestGame();
         SetPlayers({QStringLiteral("Ana"), QStringLiteral("Bea")});
         TForm_repaso::SetNeedsSource([](const QString& player) {
-            return Review::NeedsFromIds({player == u"Ana" ? QStringLiteral("lleva-siempre-uno")
-                                                           : QStringLiteral("hecho:7+8")});
+            return Review::NeedsFromIds(
+                {player == u"Ana" ? QStringLiteral("lleva-siempre-uno") : QStringLiteral("hecho:7+8")});
         });
     }
     void cleanup()
@@ -75,7 +75,8 @@ private slots:
             if (!aim.isEmpty())
                 QCOMPARE(aim == u"lleva-siempre-uno", player == 1);
             const Review::Digits digits = Form_repaso->Sum().Digits();
-            QCOMPARE(Control<QLabel>(Form_repaso, QStringLiteral("Label_c_f1"))->isVisible(), digits.size() == 3);
+            QCOMPARE(Control<QLabel>(Form_repaso, QStringLiteral("Label_c_f1"))->isVisible(),
+                     digits.size() == 3);
             const int slot = Review::ResultsSlot(digits);
             const int32_t before = game.players[size_t(player - 1)].hits[size_t(slot)];
             const int32_t other = game.players[size_t(player - 1)].hits[size_t(1 - slot)];
@@ -83,7 +84,8 @@ private slots:
             QVERIFY(game.players[size_t(player - 1)].hits[size_t(slot)] > before);
             QCOMPARE(game.players[size_t(player - 1)].hits[size_t(1 - slot)], other);
             QCOMPARE(game.currentPlayer, 3 - player);
-            QCOMPARE(Form_repaso->windowTitle(), QStringLiteral("Repaso de ") + (player == 1 ? "Bea" : "Ana"));
+            QCOMPARE(Form_repaso->windowTitle(),
+                     QStringLiteral("Repaso de ") + (player == 1 ? "Bea" : "Ana"));
         }
     }
 

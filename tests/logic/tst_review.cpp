@@ -16,7 +16,7 @@ private slots:
     void dealing_data()
     {
         QTest::addColumn<QStringList>("ids");
-        QTest::addColumn<QStringList>("aims");  // what an aimed sum may aim at
+        QTest::addColumn<QStringList>("aims"); // what an aimed sum may aim at
         const QStringList errors = Review::ColumnErrors();
         for (const QString& id : errors)
             QTest::newRow(qPrintable(id)) << QStringList{id} << QStringList{id};
@@ -79,8 +79,8 @@ private slots:
     // "19+19": the tens receive a carry, one occasion to forget it per sum.
     void overcome_data()
     {
-        QTest::addColumn<QString>("tensTyped");  // first try at the tens, sum by sum
-        QTest::addColumn<int>("overcomeAt");     // index of the sum, -1: not overcome
+        QTest::addColumn<QString>("tensTyped"); // first try at the tens, sum by sum
+        QTest::addColumn<int>("overcomeAt");    // index of the sum, -1: not overcome
         QTest::newRow("never shown") << "3333333" << -1;
         QTest::newRow("shown, then a full run") << "2333333" << 6;
         QTest::newRow("run one short") << "233333" << -1;
