@@ -38,7 +38,7 @@ using Practice::Box;
 
 constexpr int kChildren = 60;
 constexpr int kSteadySums = 150; // sums a steady child plays
-constexpr int kMaxSums = 1000;    // and a learner at most
+constexpr int kMaxSums = 1000;   // and a learner at most
 constexpr int kLearnAfter = 10;  // occasions after which the child gets it right
 constexpr int kDiagnoseEvery = 3;
 
