@@ -211,7 +211,7 @@ void Score(int points, bool hit)
 {
     game.CurrentPoints().points += points;
     ShowPoints();
-    const int slot = CounterSlotFor(game.exerciseKind);
+    const int slot = CountingSlot(game.exerciseKind);
     if (slot >= 0) {
         int32_t& counter = hit ? game.CurrentRecord().hits[slot] : game.CurrentRecord().misses[slot];
         counter = BumpCounter(counter);

@@ -16,6 +16,7 @@ struct WindowAccess {
     std::function<QDialog*()> hitNotice;
     std::function<void()> resetExerciseCounters;
     std::function<bool()> choosePlayersFile;
+    std::function<int(ExerciseKind)> countingSlot;
 };
 void SetWindowAccess(WindowAccess access);
 
@@ -25,5 +26,9 @@ QDialog* ExerciseDialog(ExerciseKind kind);
 QDialog* HitNoticeDialog();
 // Every exercise window's own hit and miss counters back to zero.
 void ResetEveryExerciseCounters();
+// The results slot in which the open exercise window counts its hits and
+// misses (the review window's sums count by what they are); without a
+// window, the slot of the kind code.
+int CountingSlot(ExerciseKind kind);
 // The results window's open dialog: the players of the file chosen, if any.
 bool ChoosePlayersFile();

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Cifrolo developers
 #include "app/Windows.h"
 
+#include "logic/Scoring.h"
+
 #include "forms/TForm_Acierto.h"
 #include "forms/TForm_Resultados.h"
 #include "forms/TForm_aviso_error.h"
@@ -12,6 +14,7 @@
 #include "forms/TForm_muchos_aciertos.h"
 #include "forms/TForm_paginas.h"
 #include "forms/TForm_puntos.h"
+#include "forms/TForm_repaso.h"
 #include "forms/TForm_sumas1.h"
 #include "forms/TForm_sumas2.h"
 #include "forms/TForm_sumas3.h"
@@ -36,6 +39,11 @@ void CreateWindows()
                         w->ResetKindCounters();
             },
         .choosePlayersFile = [] { return Form_Resultados->ReadPlayersFromFile(); },
+        .countingSlot =
+            [](ExerciseKind kind) {
+                const TExerciseForm* w = ExerciseWindow(kind);
+                return w ? w->CountingSlot() : CounterSlotFor(kind);
+            },
     });
     // The other windows are owned by the main window: they stay above it and
     // share its taskbar entry.
@@ -59,6 +67,7 @@ void CreateWindows()
     Form_paginas = new TForm_paginas(owner);
     Form_cmental1 = new TForm_cmental1(owner);
     Form_directorio = new TForm_directorio(owner);
+    Form_repaso = new TForm_repaso(owner);
 
     // The harder variants without carrying and with carrying count in the
     // counters of the window they are reached from.
@@ -93,4 +102,5 @@ void DestroyWindows()
     Form_paginas = nullptr;
     Form_cmental1 = nullptr;
     Form_directorio = nullptr;
+    Form_repaso = nullptr;
 }

@@ -5,9 +5,11 @@
 #include "app/SharedHistory.h"
 #include "app/PracticeHistory.h"
 #include "app/QtPlatform.h"
+#include "app/ReviewFromHistory.h"
 #include "app/Startup.h"
 #include "app/Windows.h"
 #include "forms/TForm_menu.h"
+#include "forms/TForm_repaso.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -52,6 +54,7 @@ int main(int argc, char* argv[])
         sending.emplace(history, *sender);
         SetRecorder(&*sending);
     }
+    TForm_repaso::SetNeedsSource(ReviewNeedsFromHistory);
     int code = 0;
     try {
         CreateWindows();

@@ -13,6 +13,7 @@
 #include "forms/TForm_aviso_error.h"
 #include "forms/TForm_menu.h"
 #include "logic/Random.h"
+#include "logic/Scoring.h"
 #include "logic/SumDigits.h"
 #include "widgets/TColor95Button.h"
 
@@ -134,6 +135,8 @@ void TExerciseForm::PlaceCounterBoxes(QPoint hitsBox, QPoint missesBox)
 }
 
 void TExerciseForm::ShareKindCounters(TExerciseForm* owner) { counters_ = owner->counters_; }
+
+int TExerciseForm::CountingSlot() const { return CounterSlotFor(kind_); }
 
 void TExerciseForm::FormShow()
 {

@@ -45,6 +45,9 @@ public:
 
     // Deals and shows a new sum.
     virtual void NewSum() = 0;
+    // The results slot the sum on screen counts in (-1: none); by default
+    // the one of the window's kind.
+    virtual int CountingSlot() const;
 
     // Whether a dealt sum has not ended yet (for the practice history).
     bool SumOpen() const { return sumOpen_; }

@@ -16,6 +16,7 @@
 #include "forms/TForm_cmental1.h"
 #include "forms/TForm_jugadores.h"
 #include "forms/TForm_puntos.h"
+#include "forms/TForm_repaso.h"
 #include "forms/TForm_sumas1.h"
 #include "forms/TForm_sumas2.h"
 #include "forms/TForm_sumas3.h"
@@ -302,8 +303,10 @@ void TForm_menu::BuildMenus()
     Clculomental1 = AddEntry(Juegos1, "Clculomental1", QStringLiteral("C&álculo mental"),
                              QStringLiteral("Cuentas horizontales, para calcular mentalmente. Valores de "
                                             "los sumandos configurables."));
+    Repaso1 = AddEntry(Juegos1, "Repaso1", QStringLiteral("&Repaso"),
+                       QStringLiteral("Cuentas elegidas para repasar los errores de cada jugador"));
     exerciseEntries_ = {Iniciosumassinllevarse1, Iniciosumasconllevadas1, Sumassinllevarse1,
-                        Sumasconllevadas1, Perfeccionamientodesumas1, Clculomental1};
+                        Sumasconllevadas1, Perfeccionamientodesumas1, Clculomental1, Repaso1};
     for (QAction* a : exerciseEntries_)
         a->setCheckable(true);
 
@@ -380,6 +383,7 @@ void TForm_menu::BuildMenus()
     connect(Iniciosumassinllevarse1, &QAction::triggered, this, &TForm_menu::Iniciosumassinllevarse1Click);
     connect(Iniciosumasconllevadas1, &QAction::triggered, this, &TForm_menu::Iniciosumasconllevadas1Click);
     connect(Clculomental1, &QAction::triggered, this, &TForm_menu::Clculomental1Click);
+    connect(Repaso1, &QAction::triggered, this, &TForm_menu::Repaso1Click);
     connect(Sumassinllevarse1, &QAction::triggered, this, &TForm_menu::Sumassinllevarse1Click);
     connect(Sumasconllevadas1, &QAction::triggered, this, &TForm_menu::Sumasconllevadas1Click);
     connect(Perfeccionamientodesumas1, &QAction::triggered, this,
@@ -594,6 +598,7 @@ void TForm_menu::OpenExercise(QDialog* window, QAction* entry)
 void TForm_menu::Iniciosumassinllevarse1Click() { OpenExercise(Form_sumas1, Iniciosumassinllevarse1); }
 void TForm_menu::Iniciosumasconllevadas1Click() { OpenExercise(Form_sumas2, Iniciosumasconllevadas1); }
 void TForm_menu::Clculomental1Click() { OpenExercise(Form_cmental1, Clculomental1); }
+void TForm_menu::Repaso1Click() { OpenExercise(Form_repaso, Repaso1); }
 void TForm_menu::Sumassinllevarse1Click() { OpenExercise(Form_sumas3, Sumassinllevarse1); }
 void TForm_menu::Sumasconllevadas1Click() { OpenExercise(Form_sumas4, Sumasconllevadas1); }
 void TForm_menu::Perfeccionamientodesumas1Click() { OpenExercise(Form_sumas5, Perfeccionamientodesumas1); }

@@ -78,6 +78,7 @@ public:
     QAction* Sumasconllevadas1 = nullptr;
     QAction* Perfeccionamientodesumas1 = nullptr;
     QAction* Clculomental1 = nullptr;
+    QAction* Repaso1 = nullptr;
     QAction* Cambiodeturnojugadoresautomtico1 = nullptr;
     QAction* Cambiodeturnojugadoresmanual1 = nullptr;
     QAction* Editarvisualizarlasquemellevo = nullptr;
@@ -123,6 +124,7 @@ public:
     void Iniciosumassinllevarse1Click();
     void Iniciosumasconllevadas1Click();
     void Clculomental1Click();
+    void Repaso1Click();
     void Sumassinllevarse1Click();
     void Sumasconllevadas1Click();
     void Perfeccionamientodesumas1Click();

@@ -3,6 +3,7 @@
 #include "forms/WindowRegistry.h"
 
 #include "forms/TForm_cmental1.h"
+#include "forms/TForm_repaso.h"
 #include "forms/TForm_sumas1.h"
 #include "forms/TForm_sumas2.h"
 #include "forms/TForm_sumas3.h"
@@ -32,6 +33,7 @@ TForm_sumas5c* Form_sumas5c = nullptr;
 TForm_paginas* Form_paginas = nullptr;
 TForm_cmental1* Form_cmental1 = nullptr;
 TForm_directorio* Form_directorio = nullptr;
+TForm_repaso* Form_repaso = nullptr;
 
 TExerciseForm* ExerciseWindow(ExerciseKind kind)
 {
@@ -46,6 +48,7 @@ TExerciseForm* ExerciseWindow(ExerciseKind kind)
     case Kind::Sumas5b: return Form_sumas5b;
     case Kind::Sumas5c: return Form_sumas5c;
     case Kind::Cmental1: return Form_cmental1;
+    case Kind::Repaso: return Form_repaso;
     default: return nullptr;
     }
 }

@@ -24,6 +24,7 @@ class TForm_sumas5c;
 class TForm_paginas;
 class TForm_cmental1;
 class TForm_directorio;
+class TForm_repaso;
 
 // The windows created at start-up; they live until the program ends.
 extern TForm_menu* Form_menu;
@@ -45,6 +46,7 @@ extern TForm_sumas5c* Form_sumas5c;
 extern TForm_paginas* Form_paginas;
 extern TForm_cmental1* Form_cmental1;
 extern TForm_directorio* Form_directorio;
+extern TForm_repaso* Form_repaso;
 
 // The exercise window of a kind code, or nullptr for 0 and unknown codes.
 TExerciseForm* ExerciseWindow(ExerciseKind kind);

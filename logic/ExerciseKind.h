@@ -19,8 +19,9 @@ constexpr ExerciseKind Sumas5 = 5;
 constexpr ExerciseKind Sumas5b = 55;
 constexpr ExerciseKind Sumas5c = 555;
 constexpr ExerciseKind Cmental1 = 6;
+constexpr ExerciseKind Repaso = 7;
 
 // Every code of an exercise window, in the order of the exercise menu.
 constexpr ExerciseKind All[] = {Sumas1, Sumas2, Sumas3, Sumas3b, Sumas4,
-                                Sumas4b, Sumas5, Sumas5b, Sumas5c, Cmental1};
+                                Sumas4b, Sumas5, Sumas5b, Sumas5c, Cmental1, Repaso};
 }  // namespace Kind
