@@ -11,6 +11,7 @@
 #include "forms/TForm_menu.h"
 #include "forms/TForm_muchos_aciertos.h"
 #include "forms/TForm_paginas.h"
+#include "forms/TForm_progreso.h"
 #include "forms/TForm_puntos.h"
 #include "forms/TForm_sumas1.h"
 #include "forms/TForm_sumas2.h"
@@ -41,6 +42,7 @@ TForm_sumas5c* Form_sumas5c = nullptr;
 TForm_paginas* Form_paginas = nullptr;
 TForm_cmental1* Form_cmental1 = nullptr;
 TForm_directorio* Form_directorio = nullptr;
+TForm_progreso* Form_progreso = nullptr;
 
 void CreateWindows()
 {
@@ -66,6 +68,7 @@ void CreateWindows()
     Form_paginas = new TForm_paginas(owner);
     Form_cmental1 = new TForm_cmental1(owner);
     Form_directorio = new TForm_directorio(owner);
+    Form_progreso = new TForm_progreso(owner);
 
     // The harder variants without carrying and with carrying count in the
     // counters of the window they are reached from.
@@ -100,6 +103,7 @@ void DestroyWindows()
     Form_paginas = nullptr;
     Form_cmental1 = nullptr;
     Form_directorio = nullptr;
+    Form_progreso = nullptr;
 }
 
 TExerciseForm* ExerciseWindow(ExerciseKind kind)

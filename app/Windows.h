@@ -24,6 +24,7 @@ class TForm_sumas5c;
 class TForm_paginas;
 class TForm_cmental1;
 class TForm_directorio;
+class TForm_progreso;
 
 // The windows created at start-up; they live until the program ends.
 extern TForm_menu* Form_menu;
@@ -45,6 +46,7 @@ extern TForm_sumas5c* Form_sumas5c;
 extern TForm_paginas* Form_paginas;
 extern TForm_cmental1* Form_cmental1;
 extern TForm_directorio* Form_directorio;
+extern TForm_progreso* Form_progreso;
 
 // Creates every window, hidden, in the fixed order (the main window first,
 // so that its creation sets up the game state before any other exists).

@@ -97,6 +97,7 @@ public:
     QAction* Leerjugadoresdearchivo1 = nullptr;
     QAction* Agnadirnuevosjugadores1 = nullptr;
     QAction* Controlderesultados1 = nullptr;
+    QAction* Progresodelosjugadores1 = nullptr;
     QAction* Ayuda2 = nullptr;
     QAction* Autor1 = nullptr;
     // The game's own help window, made the first time no browser shows the help.
@@ -133,6 +134,7 @@ public:
     void Agnadirnuevosjugadores1Click();
     void Leerjugadoresdearchivo1Click();
     void Controlderesultados1Click();
+    void Progresodelosjugadores1Click();
     void Conunacolumna1Click();
     void Condoscolumnas1Click();
     void Contrescolumnas1Click();

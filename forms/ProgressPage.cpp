@@ -1,0 +1,254 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Cifrolo developers
+#include "forms/ProgressPage.h"
+
+#include "app/Fonts.h"
+#include "widgets/FactsGrid.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QGraphicsScene>
+#include <QHorizontalBarSeries>
+#include <QLineSeries>
+#include <QPainter>
+#include <QTextDocument>
+#include <QValueAxis>
+#include <algorithm>
+
+namespace ProgressPage {
+
+namespace {
+
+const char* const kShortMonths[12] = {"ene", "feb", "mar", "abr", "may", "jun",
+                                      "jul", "ago", "sep", "oct", "nov", "dic"};
+
+const QColor kBars(0x4a, 0x7e, 0xbb);
+const QColor kLine(0xe0, 0x7b, 0x00);
+const QColor kErrors(0xc8, 0x4b, 0x4b);
+
+// The page is laid out on a sheet 1000 units wide, whatever the device.
+constexpr double kSheetWidth = 1000.0;
+constexpr double kMargin = 55.0;
+
+QString Decimal(double value) { return QString::number(value, 'f', 1).replace(u'.', u','); }
+
+// A round top for an axis of counts: 1, 2, 5, 10, 20, 50 ...
+int RoundUp(int value)
+{
+    int step = 1;
+    while (true) {
+        for (int m : {1, 2, 5})
+            if (value <= m * step)
+                return m * step;
+        step *= 10;
+    }
+}
+
+QFont PageFont(double pixels, bool bold = false)
+{
+    QFont f = DesignFont(QStringLiteral("Arial"), 10, bold);
+    f.setPixelSize(std::max(1, int(pixels)));
+    return f;
+}
+
+// Draws a chart into target as if it were shown at size (so its fonts keep
+// their proportions on any device). The chart is deleted.
+void RenderChart(QPainter& painter, QChart* chart, const QRectF& target, const QSizeF& size)
+{
+    QGraphicsScene scene;
+    scene.addItem(chart);  // the scene owns it now
+    chart->setGeometry(QRectF(QPointF(0, 0), size));
+    chart->setBackgroundRoundness(0);
+    scene.setSceneRect(QRectF(QPointF(0, 0), size));
+    scene.render(&painter, target, scene.sceneRect(), Qt::KeepAspectRatio);
+}
+
+}  // namespace
+
+QString ShortDay(const QDate& date)
+{
+    if (!date.isValid())
+        return {};
+    return QStringLiteral("%1 %2").arg(date.day()).arg(QLatin1String(kShortMonths[date.month() - 1]));
+}
+
+QChart* NewDayChart(const std::vector<Progress::Day>& all)
+{
+    auto* chart = new QChart;
+    const size_t from = all.size() > size_t(kMostDays) ? all.size() - size_t(kMostDays) : 0;
+    chart->setTitle(from > 0 ? QStringLiteral("Los últimos %1 días con sumas").arg(kMostDays)
+                             : QStringLiteral("Sumas de cada día"));
+    auto* finished = new QBarSet(QStringLiteral("Sumas terminadas"));
+    finished->setColor(kBars);
+    finished->setBorderColor(kBars.darker(130));
+    auto* share = new QLineSeries;
+    share->setName(QStringLiteral("% bien a la primera"));
+    share->setPen(QPen(kLine, 3));
+    share->setPointsVisible(true);
+    QStringList dates;
+    int most = 0;
+    for (size_t i = from; i < all.size(); ++i) {
+        const Progress::Day& d = all[i];
+        *finished << d.finished;
+        share->append(double(i - from), d.answered > 0 ? 100.0 * d.Share() : 0.0);
+        dates << ShortDay(d.date);
+        most = std::max(most, d.finished);
+    }
+    auto* bars = new QBarSeries;
+    bars->append(finished);
+    bars->setBarWidth(0.7);
+    chart->addSeries(bars);
+    chart->addSeries(share);
+
+    auto* x = new QBarCategoryAxis;
+    x->append(dates);
+    if (dates.size() > 10)
+        x->setLabelsAngle(-90);
+    auto* counts = new QValueAxis;
+    counts->setRange(0, RoundUp(std::max(1, most)));
+    counts->setLabelFormat(QStringLiteral("%d"));
+    counts->setTitleText(QStringLiteral("Sumas"));
+    auto* percent = new QValueAxis;
+    percent->setRange(0, 100);
+    percent->setTickCount(6);
+    percent->setLabelFormat(QStringLiteral("%d %%"));
+    percent->setTitleText(QStringLiteral("Bien a la primera"));
+    chart->addAxis(x, Qt::AlignBottom);
+    chart->addAxis(counts, Qt::AlignLeft);
+    chart->addAxis(percent, Qt::AlignRight);
+    bars->attachAxis(x);
+    bars->attachAxis(counts);
+    share->attachAxis(x);
+    share->attachAxis(percent);
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    return chart;
+}
+
+QChart* NewErrorChart(const std::vector<Progress::ErrorCount>& errors)
+{
+    auto* chart = new QChart;
+    chart->setTitle(errors.empty() ? QStringLiteral("Ningún error que contar") : QStringLiteral("Veces que pasó"));
+    auto* seen = new QBarSet(QStringLiteral("Veces"));
+    seen->setColor(kErrors);
+    seen->setBorderColor(kErrors.darker(130));
+    QStringList labels;
+    int most = 0;
+    // Horizontal bars grow upwards: the first error goes on top.
+    for (auto it = errors.rbegin(); it != errors.rend(); ++it) {
+        *seen << it->seen;
+        labels << Progress::ErrorLabel(it->id);
+        most = std::max(most, it->seen);
+    }
+    auto* bars = new QHorizontalBarSeries;
+    bars->append(seen);
+    bars->setBarWidth(0.6);
+    bars->setLabelsVisible(true);
+    chart->addSeries(bars);
+    auto* y = new QBarCategoryAxis;
+    y->append(labels);
+    auto* x = new QValueAxis;
+    x->setRange(0, RoundUp(std::max(1, most)));
+    x->setLabelFormat(QStringLiteral("%d"));
+    chart->addAxis(y, Qt::AlignLeft);
+    chart->addAxis(x, Qt::AlignBottom);
+    bars->attachAxis(y);
+    bars->attachAxis(x);
+    chart->legend()->hide();
+    return chart;
+}
+
+QString SentencesHtml(const std::vector<Progress::Sentence>& sentences)
+{
+    QString html;
+    for (const Progress::Sentence& s : sentences) {
+        html += QStringLiteral("<p style=\"margin-bottom:6px\"><b>%1.</b> %2")
+                    .arg(Progress::ErrorLabel(s.id).toHtmlEscaped(), s.text.toHtmlEscaped());
+        if (!s.practice.isEmpty())
+            html += QStringLiteral("<br><i>Para practicar:</i> %1").arg(s.practice.toHtmlEscaped());
+        html += QStringLiteral("</p>");
+    }
+    return html;
+}
+
+void Paint(QPainter& painter, const QRectF& page, const Progress::Report& report)
+{
+    painter.save();
+    const double scale = page.width() / kSheetWidth;
+    painter.translate(page.topLeft());
+    painter.scale(scale, scale);
+    const double height = page.height() / scale;
+    const double width = kSheetWidth - 2 * kMargin;
+    double y = kMargin;
+
+    painter.setPen(Qt::black);
+    painter.setFont(PageFont(34, true));
+    painter.drawText(QRectF(kMargin, y, width, 44), Qt::AlignLeft | Qt::AlignVCenter,
+                     QStringLiteral("Progreso de %1").arg(report.player));
+    painter.setFont(PageFont(15));
+    painter.drawText(QRectF(kMargin, y, width, 44), Qt::AlignRight | Qt::AlignVCenter,
+                     QStringLiteral("%1 · %2")
+                         .arg(Progress::PeriodName(report.period),
+                              Progress::DayText(report.today, QDate())));
+    y += 50;
+    painter.setFont(PageFont(18));
+    painter.drawText(QRectF(kMargin, y, width, 26), Qt::AlignLeft | Qt::AlignVCenter, Progress::Summary(report));
+    y += 40;
+
+    // The facts on the left, the days and the times on the right.
+    const double gridWidth = 400;
+    painter.setFont(PageFont(18, true));
+    painter.drawText(QRectF(kMargin, y, gridWidth, 26), Qt::AlignLeft | Qt::AlignVCenter,
+                     QStringLiteral("Tabla de sumas (el de arriba + el de abajo)"));
+    painter.setFont(PageFont(14));
+    FactsGrid::Paint(painter, QRectF(kMargin, y + 30, gridWidth, gridWidth * 12.6 / 11.0), report.facts);
+    const double right = kMargin + gridWidth + 30;
+    const double rightWidth = kMargin + width - right;
+    RenderChart(painter, NewDayChart(report.days), QRectF(right, y, rightWidth, 300), QSizeF(560, 360));
+
+    double ty = y + 320;
+    painter.setFont(PageFont(18, true));
+    painter.drawText(QRectF(right, ty, rightWidth, 26), Qt::AlignLeft | Qt::AlignVCenter,
+                     QStringLiteral("Tiempo por cifra (mediana)"));
+    ty += 32;
+    painter.setFont(PageFont(15));
+    if (report.times.empty()) {
+        painter.drawText(QRectF(right, ty, rightWidth, 22), Qt::AlignLeft | Qt::AlignVCenter,
+                         QStringLiteral("Sin cifras escritas en este periodo."));
+    }
+    for (const Progress::Timing& t : report.times) {
+        painter.drawText(QRectF(right, ty, rightWidth * 0.62, 22), Qt::AlignLeft | Qt::AlignVCenter,
+                         Progress::FamilyName(t.family));
+        painter.drawText(QRectF(right + rightWidth * 0.62, ty, rightWidth * 0.38, 22),
+                         Qt::AlignRight | Qt::AlignVCenter,
+                         QStringLiteral("%1 s (%2 cifras)").arg(Decimal(t.medianSeconds)).arg(t.digits));
+        ty += 24;
+    }
+    y += 30 + gridWidth * 12.6 / 11.0 + 20;
+    y = std::max(y, ty + 10);
+
+    painter.setFont(PageFont(18, true));
+    painter.drawText(QRectF(kMargin, y, width, 26), Qt::AlignLeft | Qt::AlignVCenter,
+                     QStringLiteral("Qué le cuesta y qué practicar"));
+    y += 32;
+    const double chartHeight = 190;
+    QTextDocument text;
+    text.setDefaultFont(PageFont(16));
+    text.setDocumentMargin(0);
+    text.setHtml(SentencesHtml(report.sentences));
+    text.setTextWidth(width);
+    const double room = height - kMargin - chartHeight - 10 - y;
+    painter.save();
+    painter.translate(kMargin, y);
+    text.drawContents(&painter, QRectF(0, 0, width, std::max(0.0, room)));
+    painter.restore();
+    y += std::min(room, text.size().height()) + 10;
+
+    if (!report.errors.empty())
+        RenderChart(painter, NewErrorChart(report.errors), QRectF(kMargin, y, width, chartHeight),
+                    QSizeF(900, 190));
+    painter.restore();
+}
+
+}  // namespace ProgressPage
