@@ -104,6 +104,7 @@ TForm_progreso::TForm_progreso(QWidget* parent)
     ComboBox_periodo = Named(new QComboBox, "ComboBox_periodo");
     for (Progress::Period p : Progress::kPeriods)
         ComboBox_periodo->addItem(Progress::PeriodName(p));
+    ComboBox_periodo->setCurrentIndex(1);  // the last month
     CheckBox_todos = Named(new QCheckBox(QStringLiteral("Imprimir &todos los de la lista")), "CheckBox_todos");
     Button_imprimir = Named(new QPushButton(QStringLiteral("&Imprimir...")), "Button_imprimir");
     Button_pdf = Named(new QPushButton(QStringLiteral("Guardar como &PDF...")), "Button_pdf");
