@@ -9,6 +9,7 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
+#include <QGraphicsLayout>
 #include <QGraphicsScene>
 #include <QHorizontalBarSeries>
 #include <QLineSeries>
@@ -104,7 +105,8 @@ QChart* NewDayChart(const std::vector<Progress::Day>& all)
 
     auto* x = new QBarCategoryAxis;
     x->append(dates);
-    if (dates.size() > 10)
+    x->setTruncateLabels(false);
+    if (dates.size() > 8)
         x->setLabelsAngle(-90);
     auto* counts = new QValueAxis;
     counts->setRange(0, RoundUp(std::max(1, most)));
@@ -129,7 +131,10 @@ QChart* NewDayChart(const std::vector<Progress::Day>& all)
 QChart* NewErrorChart(const std::vector<Progress::ErrorCount>& errors)
 {
     auto* chart = new QChart;
-    chart->setTitle(errors.empty() ? QStringLiteral("Ningún error que contar") : QStringLiteral("Veces que pasó"));
+    // Small: its heading lies outside it.
+    chart->setMargins(QMargins(2, 2, 2, 2));
+    chart->layout()->setContentsMargins(0, 0, 0, 0);
+    chart->setBackgroundRoundness(0);
     auto* seen = new QBarSet(QStringLiteral("Veces"));
     seen->setColor(kErrors);
     seen->setBorderColor(kErrors.darker(130));
@@ -148,9 +153,12 @@ QChart* NewErrorChart(const std::vector<Progress::ErrorCount>& errors)
     chart->addSeries(bars);
     auto* y = new QBarCategoryAxis;
     y->append(labels);
+    y->setTruncateLabels(false);
     auto* x = new QValueAxis;
     x->setRange(0, RoundUp(std::max(1, most)));
     x->setLabelFormat(QStringLiteral("%d"));
+    x->setTickCount(3);
+    x->setTruncateLabels(false);
     chart->addAxis(y, Qt::AlignLeft);
     chart->addAxis(x, Qt::AlignBottom);
     bars->attachAxis(y);
@@ -245,9 +253,13 @@ void Paint(QPainter& painter, const QRectF& page, const Progress::Report& report
     painter.restore();
     y += std::min(room, text.size().height()) + 10;
 
-    if (!report.errors.empty())
-        RenderChart(painter, NewErrorChart(report.errors), QRectF(kMargin, y, width, chartHeight),
-                    QSizeF(900, 190));
+    if (!report.errors.empty()) {
+        painter.setFont(PageFont(18, true));
+        painter.drawText(QRectF(kMargin, y, width, 26), Qt::AlignLeft | Qt::AlignVCenter,
+                         QStringLiteral("Cuántas veces pasó cada error"));
+        RenderChart(painter, NewErrorChart(report.errors),
+                    QRectF(kMargin, y + 30, width, chartHeight - 30), QSizeF(900, 160));
+    }
     painter.restore();
 }
 

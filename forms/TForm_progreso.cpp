@@ -145,8 +145,11 @@ TForm_progreso::TForm_progreso(QWidget* parent)
     Chart_errores->setFocusPolicy(Qt::NoFocus);
     Table_tiempos = Named(new QTableWidget(0, 3), "Table_tiempos");
     Table_tiempos->setHorizontalHeaderLabels(
-        {QStringLiteral("Ventana"), QStringLiteral("Segundos por cifra"), QStringLiteral("Cifras")});
+        {QStringLiteral("Ventana"), QStringLiteral("Por cifra"), QStringLiteral("Cifras")});
     Table_tiempos->verticalHeader()->hide();
+    Table_tiempos->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    Table_tiempos->setWordWrap(false);
+    Table_tiempos->setSelectionMode(QAbstractItemView::NoSelection);
     Table_tiempos->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Table_tiempos->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     Table_tiempos->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
@@ -160,6 +163,7 @@ TForm_progreso::TForm_progreso(QWidget* parent)
     top->addLayout(facts, 2);
     top->addWidget(Chart_dias, 3);
     auto* times = new QVBoxLayout;
+    times->addWidget(Heading(QStringLiteral("Cuántas veces pasó cada error:")));
     times->addWidget(Chart_errores, 3);
     times->addWidget(Heading(QStringLiteral("Tiempo por cifra (mediana):")));
     times->addWidget(Table_tiempos, 2);
@@ -167,8 +171,8 @@ TForm_progreso::TForm_progreso(QWidget* parent)
     errors->addWidget(Heading(QStringLiteral("Qué le cuesta y qué practicar:")));
     errors->addWidget(Memo_errores, 1);
     auto* bottom = new QHBoxLayout;
-    bottom->addLayout(errors, 3);
-    bottom->addLayout(times, 2);
+    bottom->addLayout(errors, 1);
+    bottom->addLayout(times, 1);
     auto* right = new QVBoxLayout;
     right->addWidget(Label_aviso);
     right->addWidget(Label_resumen);
@@ -308,6 +312,8 @@ void TForm_progreso::ShowReport()
     Label_aviso->hide();
     Label_resumen->setText(QStringLiteral("%1 — %2").arg(r.player, Progress::Summary(r)));
     Grid_hechos->SetGrid(r.facts);
+    Label_hecho->setText(Grid_hechos->Current() >= 0 ? Grid_hechos->CurrentText()
+                                                     : QStringLiteral("Señala una casilla para ver sus veces."));
     SetChart(Chart_dias, ProgressPage::NewDayChart(r.days));
     SetChart(Chart_errores, ProgressPage::NewErrorChart(r.errors));
     Memo_errores->setHtml(ProgressPage::SentencesHtml(r.sentences));

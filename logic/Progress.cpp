@@ -41,7 +41,7 @@ const Wording kWordings[] = {
     {"llevada-doble", "Suma dos veces la llevada", "sumó dos veces la que se llevaba",
      "A veces suma dos veces la que se lleva.",
      "Sumas con llevadas, tachando la que se lleva en cuanto se ha sumado."},
-    {"lleva-siempre-uno", "Se lleva siempre 1", "se llevó 1 cuando se llevaba más",
+    {"lleva-siempre-uno", "Se lleva siempre 1", "en esa columna se llevaban más",
      "Cuando una columna da 20 o más, se lleva 1 en vez de 2 o más.",
      "Perfeccionamiento de sumas: contar cuántas decenas salen en cada columna, que a veces son 2 o más."},
     {"suma-en-vez-de-completar", "Suma en vez de completar", "sumó los dos números en vez de buscar el que faltaba",

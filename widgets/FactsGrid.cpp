@@ -136,12 +136,12 @@ void FactsGrid::Paint(QPainter& painter, const QRectF& area, const Progress::Fac
         painter.drawRect(Cell(g, current / 10, current % 10).adjusted(line, line, -line, -line));
     }
 
-    // Legend: the colour scale from wrong to right, and the grey of facts
-    // that never came up.
+    // Legend: the colour scale from wrong to right, the grey of facts that
+    // never came up, and what the numbers are.
     const QRectF& L = g.legend;
     painter.setFont(SizedFont(base, std::min(g.cell * 0.36, L.height() * 0.4), false));
-    const double barHeight = L.height() * 0.4;
-    const QRectF bar(L.left() + g.cell, L.top(), L.width() * 0.55, barHeight);
+    const double barHeight = L.height() * 0.42;
+    const QRectF bar(L.left() + g.cell, L.top(), g.cell * 5, barHeight);
     QLinearGradient gradient(bar.topLeft(), bar.topRight());
     for (int i = 0; i <= 4; ++i) {
         Progress::FactCell c;
@@ -152,19 +152,18 @@ void FactsGrid::Paint(QPainter& painter, const QRectF& area, const Progress::Fac
     painter.fillRect(bar, gradient);
     painter.setPen(QPen(kLines, line));
     painter.drawRect(bar);
-    painter.setPen(Qt::black);
-    const QRectF under(bar.left(), bar.bottom(), bar.width(), L.bottom() - bar.bottom());
-    painter.drawText(under, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("mal"));
-    painter.drawText(under, Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("bien a la primera"));
-    const QRectF grey(bar.right() + g.cell * 0.5, L.top(), barHeight, barHeight);
+    const QRectF grey(bar.right() + g.cell * 0.6, L.top(), barHeight, barHeight);
     painter.fillRect(grey, kNeverMet);
-    painter.setPen(QPen(kLines, line));
     painter.drawRect(grey);
     painter.setPen(Qt::black);
-    painter.drawText(QRectF(grey.left(), grey.bottom(), L.right() - grey.left(), L.bottom() - grey.bottom()),
+    painter.drawText(QRectF(grey.right() + g.cell * 0.15, L.top(), L.right() - grey.right(), barHeight),
                      Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("no ha salido"));
-    painter.drawText(QRectF(grey.right() + g.cell * 0.2, L.top(), L.right() - grey.right(), barHeight),
-                     Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("n.º = veces"));
+    const QRectF under(bar.left(), bar.bottom(), L.right() - bar.left(), L.bottom() - bar.bottom());
+    painter.drawText(under, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("mal"));
+    painter.drawText(QRectF(bar.left(), bar.bottom(), bar.width(), under.height()), Qt::AlignRight | Qt::AlignVCenter,
+                     QStringLiteral("bien"));
+    painter.drawText(QRectF(grey.left(), bar.bottom(), L.right() - grey.left(), under.height()),
+                     Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("el número: veces"));
     painter.restore();
 }
 
