@@ -5,7 +5,8 @@
 // one child with a long history (the report built, the window laid out and
 // painted), and a class saved to PDF one page per child. Prints the times.
 //
-//   bench_progress [sums] [children]       (default 20000 and 30)
+//   bench_progress [sums] [children] [pdf]  (default 20000 and 30; the class's
+//                                           PDF is kept when a name is given)
 //   bench_progress --ventana               shows the window with a small class
 #include "app/GameState.h"
 #include "app/QtPlatform.h"
@@ -236,7 +237,7 @@ int main(int argc, char** argv)
         window.show();
         QApplication::processEvents();
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("clase.pdf"));
+        const QString path = argc > 3 ? QString::fromLocal8Bit(argv[3]) : dir.filePath(QStringLiteral("clase.pdf"));
         QElapsedTimer t;
         t.start();
         std::vector<Progress::Report> reports;

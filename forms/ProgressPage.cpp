@@ -5,6 +5,7 @@
 #include "app/Fonts.h"
 #include "widgets/FactsGrid.h"
 
+#include <QAbstractBarSeries>
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
@@ -32,6 +33,8 @@ const QColor kErrors(0xc8, 0x4b, 0x4b);
 // The page is laid out on a sheet 1000 units wide, whatever the device.
 constexpr double kSheetWidth = 1000.0;
 constexpr double kMargin = 55.0;
+// Dates under the bars, at most.
+constexpr size_t kDatesShown = 12;
 
 QString Decimal(double value) { return QString::number(value, 'f', 1).replace(u'.', u','); }
 
@@ -47,6 +50,17 @@ int RoundUp(int value)
     }
 }
 
+// Ticks that fall on whole numbers for a top from RoundUp: 0, 1, 2 / 0, 5 ... 20 / 0, 10 ... 50.
+int Ticks(int top)
+{
+    if (top <= 2)
+        return top + 1;
+    int lead = top;
+    while (lead >= 10)
+        lead /= 10;
+    return lead == 2 ? 5 : 6;
+}
+
 QFont PageFont(double pixels, bool bold = false)
 {
     QFont f = DesignFont(QStringLiteral("Arial"), 10, bold);
@@ -54,10 +68,22 @@ QFont PageFont(double pixels, bool bold = false)
     return f;
 }
 
-// Draws a chart into target as if it were shown at size (so its fonts keep
-// their proportions on any device). The chart is deleted.
-void RenderChart(QPainter& painter, QChart* chart, const QRectF& target, const QSizeF& size)
+// Draws a chart into target, laid out at the target's size in sheet units
+// with fonts readable on paper. The chart is deleted.
+void RenderChart(QPainter& painter, QChart* chart, const QRectF& target)
 {
+    const QFont labels = PageFont(15), titles = PageFont(16, true);
+    chart->setTitleFont(titles);
+    chart->legend()->setFont(labels);
+    for (QAbstractAxis* axis : chart->axes()) {
+        axis->setLabelsFont(labels);
+        axis->setTitleFont(labels);
+    }
+    for (QAbstractSeries* series : chart->series())
+        if (auto* bars = qobject_cast<QAbstractBarSeries*>(series))
+            for (QBarSet* set : bars->barSets())
+                set->setLabelFont(labels);
+    const QSizeF size = target.size();
     QGraphicsScene scene;
     scene.addItem(chart);  // the scene owns it now
     chart->setGeometry(QRectF(QPointF(0, 0), size));
@@ -79,8 +105,12 @@ QChart* NewDayChart(const std::vector<Progress::Day>& all)
 {
     auto* chart = new QChart;
     const size_t from = all.size() > size_t(kMostDays) ? all.size() - size_t(kMostDays) : 0;
-    chart->setTitle(from > 0 ? QStringLiteral("Los últimos %1 días con sumas").arg(kMostDays)
-                             : QStringLiteral("Sumas de cada día"));
+    QString title = from > 0 ? QStringLiteral("Los últimos %1 días con sumas").arg(kMostDays)
+                             : QStringLiteral("Sumas de cada día");
+    // The axis may leave out the date of the last bar: the title says both ends.
+    if (all.size() > 1)
+        title += QStringLiteral(" (%1 – %2)").arg(ShortDay(all[from].date), ShortDay(all.back().date));
+    chart->setTitle(title);
     auto* finished = new QBarSet(QStringLiteral("Sumas terminadas"));
     finished->setColor(kBars);
     finished->setBorderColor(kBars.darker(130));
@@ -90,11 +120,17 @@ QChart* NewDayChart(const std::vector<Progress::Day>& all)
     share->setPointsVisible(true);
     QStringList dates;
     int most = 0;
+    // Many days: every few bars a date, counted back from the latest. The
+    // axis wants each category different, so the unnamed ones are made of a
+    // different number of zero-width spaces.
+    const size_t shown = all.size() - from;
+    const size_t every = (shown + kDatesShown - 1) / kDatesShown;
     for (size_t i = from; i < all.size(); ++i) {
         const Progress::Day& d = all[i];
         *finished << d.finished;
         share->append(double(i - from), d.answered > 0 ? 100.0 * d.Share() : 0.0);
-        dates << ShortDay(d.date);
+        const bool named = (all.size() - 1 - i) % every == 0;
+        dates << (named ? ShortDay(d.date) : QString(qsizetype(i - from + 1), QChar(0x200B)));
         most = std::max(most, d.finished);
     }
     auto* bars = new QBarSeries;
@@ -107,9 +143,11 @@ QChart* NewDayChart(const std::vector<Progress::Day>& all)
     x->append(dates);
     x->setTruncateLabels(false);
     if (dates.size() > 8)
-        x->setLabelsAngle(-90);
+        x->setLabelsAngle(-60);
     auto* counts = new QValueAxis;
-    counts->setRange(0, RoundUp(std::max(1, most)));
+    const int top = RoundUp(std::max(1, most));
+    counts->setRange(0, top);
+    counts->setTickCount(Ticks(top));
     counts->setLabelFormat(QStringLiteral("%d"));
     counts->setTitleText(QStringLiteral("Sumas"));
     auto* percent = new QValueAxis;
@@ -155,9 +193,10 @@ QChart* NewErrorChart(const std::vector<Progress::ErrorCount>& errors)
     y->append(labels);
     y->setTruncateLabels(false);
     auto* x = new QValueAxis;
-    x->setRange(0, RoundUp(std::max(1, most)));
+    const int top = RoundUp(std::max(1, most));
+    x->setRange(0, top);
     x->setLabelFormat(QStringLiteral("%d"));
-    x->setTickCount(3);
+    x->setTickCount(Ticks(top));
     x->setTruncateLabels(false);
     chart->addAxis(y, Qt::AlignLeft);
     chart->addAxis(x, Qt::AlignBottom);
@@ -205,7 +244,7 @@ void Paint(QPainter& painter, const QRectF& page, const Progress::Report& report
     y += 40;
 
     // The facts on the left, the days and the times on the right.
-    const double gridWidth = 400;
+    const double gridWidth = 430;
     painter.setFont(PageFont(18, true));
     painter.drawText(QRectF(kMargin, y, gridWidth, 26), Qt::AlignLeft | Qt::AlignVCenter,
                      QStringLiteral("Tabla de sumas (el de arriba + el de abajo)"));
@@ -213,9 +252,9 @@ void Paint(QPainter& painter, const QRectF& page, const Progress::Report& report
     FactsGrid::Paint(painter, QRectF(kMargin, y + 30, gridWidth, gridWidth * 12.6 / 11.0), report.facts);
     const double right = kMargin + gridWidth + 30;
     const double rightWidth = kMargin + width - right;
-    RenderChart(painter, NewDayChart(report.days), QRectF(right, y, rightWidth, 300), QSizeF(560, 360));
+    RenderChart(painter, NewDayChart(report.days), QRectF(right, y, rightWidth, 380));
 
-    double ty = y + 320;
+    double ty = y + 400;
     painter.setFont(PageFont(18, true));
     painter.drawText(QRectF(right, ty, rightWidth, 26), Qt::AlignLeft | Qt::AlignVCenter,
                      QStringLiteral("Tiempo por cifra (mediana)"));
@@ -240,13 +279,13 @@ void Paint(QPainter& painter, const QRectF& page, const Progress::Report& report
     painter.drawText(QRectF(kMargin, y, width, 26), Qt::AlignLeft | Qt::AlignVCenter,
                      QStringLiteral("Qué le cuesta y qué practicar"));
     y += 32;
-    const double chartHeight = 190;
+    const double chartRoom = 260;
     QTextDocument text;
-    text.setDefaultFont(PageFont(16));
+    text.setDefaultFont(PageFont(17));
     text.setDocumentMargin(0);
     text.setHtml(SentencesHtml(report.sentences));
     text.setTextWidth(width);
-    const double room = height - kMargin - chartHeight - 10 - y;
+    const double room = height - kMargin - chartRoom - 10 - y;
     painter.save();
     painter.translate(kMargin, y);
     text.drawContents(&painter, QRectF(0, 0, width, std::max(0.0, room)));
@@ -254,11 +293,11 @@ void Paint(QPainter& painter, const QRectF& page, const Progress::Report& report
     y += std::min(room, text.size().height()) + 10;
 
     if (!report.errors.empty()) {
+        const double chartHeight = std::min(260.0, 90.0 + 40.0 * double(report.errors.size()));
         painter.setFont(PageFont(18, true));
         painter.drawText(QRectF(kMargin, y, width, 26), Qt::AlignLeft | Qt::AlignVCenter,
                          QStringLiteral("Cuántas veces pasó cada error"));
-        RenderChart(painter, NewErrorChart(report.errors),
-                    QRectF(kMargin, y + 30, width, chartHeight - 30), QSizeF(900, 160));
+        RenderChart(painter, NewErrorChart(report.errors), QRectF(kMargin, y + 30, width, chartHeight - 30));
     }
     painter.restore();
 }
