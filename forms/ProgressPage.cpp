@@ -107,7 +107,7 @@ QChart* NewDayChart(const std::vector<Progress::Day>& all)
     const size_t from = all.size() > size_t(kMostDays) ? all.size() - size_t(kMostDays) : 0;
     QString title = from > 0 ? QStringLiteral("Los últimos %1 días con sumas").arg(kMostDays)
                              : QStringLiteral("Sumas de cada día");
-    // The axis may leave out the date of the last bar: the title says both ends.
+    // The axis may leave out the dates at its ends: the title says them.
     if (all.size() > 1)
         title += QStringLiteral(" (%1 – %2)").arg(ShortDay(all[from].date), ShortDay(all.back().date));
     chart->setTitle(title);
@@ -143,7 +143,7 @@ QChart* NewDayChart(const std::vector<Progress::Day>& all)
     x->append(dates);
     x->setTruncateLabels(false);
     if (dates.size() > 8)
-        x->setLabelsAngle(-60);
+        x->setLabelsAngle(-90);
     auto* counts = new QValueAxis;
     const int top = RoundUp(std::max(1, most));
     counts->setRange(0, top);
@@ -170,7 +170,7 @@ QChart* NewErrorChart(const std::vector<Progress::ErrorCount>& errors)
 {
     auto* chart = new QChart;
     // Small: its heading lies outside it.
-    chart->setMargins(QMargins(2, 2, 2, 2));
+    chart->setMargins(QMargins(36, 2, 8, 2));
     chart->layout()->setContentsMargins(0, 0, 0, 0);
     chart->setBackgroundRoundness(0);
     auto* seen = new QBarSet(QStringLiteral("Veces"));
@@ -191,6 +191,8 @@ QChart* NewErrorChart(const std::vector<Progress::ErrorCount>& errors)
     chart->addSeries(bars);
     auto* y = new QBarCategoryAxis;
     y->append(labels);
+    // Whole names: the layout then reserves a little less than the longest
+    // takes, which the chart's left margin makes up for.
     y->setTruncateLabels(false);
     auto* x = new QValueAxis;
     const int top = RoundUp(std::max(1, most));

@@ -32,7 +32,7 @@ const Wording kWordings[] = {
     {"olvida-llevada", "Se olvida de la llevada", "se olvidó de la que se llevaba",
      "A veces no suma la que se lleva.",
      "Sumas con llevadas, escribiendo arriba la que se lleva antes de sumar la columna siguiente."},
-    {"llevada-sin-motivo", "Suma llevadas que no hay", "sumó una llevada que no había",
+    {"llevada-sin-motivo", "Se lleva sin motivo", "sumó una llevada que no había",
      "A veces suma una llevada cuando la columna anterior no pasó de 9.",
      "Sumas sin llevarse, preguntándose en cada columna si la anterior pasó de 9."},
     {"escribe-decena", "Escribe la decena abajo", "escribió abajo la decena y se llevó las unidades",
