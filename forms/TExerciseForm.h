@@ -60,6 +60,9 @@ public:
     QLabel* Label_aciertos = nullptr;
     QGroupBox* GroupBox2 = nullptr;
     QLabel* Label_fallos = nullptr;
+    // What the child's own history says a wrong digit means, shown beside
+    // the box once the notice closes, until the next key.
+    QLabel* Label_explicacion = nullptr;
 
 protected:
     // Creation: builds the window and the counter boxes (at 25,30 and 25,130),
@@ -145,4 +148,8 @@ private:
     bool sumOpen_ = false;
     QString sumPlayer_;
     QString sumRows_;
+    QString pendingLine_;
+    QWidget* lineAnchor_ = nullptr;
+
+    void ShowMistakeLine();
 };

@@ -301,11 +301,14 @@ void TForm_menu::BuildMenus()
     Editarvisualizarlasquemellevo = AddEntry(
         Configuracin1, "Editarvisualizarlasquemellevo", QStringLiteral("&Editar y visualizar las que me llevo"),
         QStringLiteral("Permitir o no, que se editen y se vean los números que me llevo"));
+    Explicarloserrores1 = AddEntry(Configuracin1, "Explicarloserrores1", QStringLiteral("Explicar los &errores"),
+                                   QStringLiteral("Después de un fallo, decir con una frase qué ha podido pasar"));
     for (QAction* a : {Cambiodeturnojugadoresautomtico1, Cambiodeturnojugadoresmanual1,
-                       Editarvisualizarlasquemellevo})
+                       Editarvisualizarlasquemellevo, Explicarloserrores1})
         a->setCheckable(true);
     Cambiodeturnojugadoresautomtico1->setChecked(true);
     Editarvisualizarlasquemellevo->setChecked(true);
+    Explicarloserrores1->setChecked(game.explainMistakes);
 
     const QString printHint = QStringLiteral("Impresión de sumas en papel");
     Impresin1 = bar->addMenu(QStringLiteral("&Impresión"));
@@ -368,6 +371,7 @@ void TForm_menu::BuildMenus()
             &TForm_menu::Cambiodeturnojugadoresmanual1Click);
     connect(Editarvisualizarlasquemellevo, &QAction::triggered, this,
             &TForm_menu::EditarvisualizarlasquemellevoClick);
+    connect(Explicarloserrores1, &QAction::triggered, this, &TForm_menu::Explicarloserrores1Click);
     connect(Agnadirnuevosjugadores1, &QAction::triggered, this, &TForm_menu::Agnadirnuevosjugadores1Click);
     connect(Leerjugadoresdearchivo1, &QAction::triggered, this, &TForm_menu::Leerjugadoresdearchivo1Click);
     connect(Controlderesultados1, &QAction::triggered, this, &TForm_menu::Controlderesultados1Click);
@@ -610,6 +614,13 @@ void TForm_menu::EditarvisualizarlasquemellevoClick()
 {
     game.showCarries = !game.showCarries;
     Editarvisualizarlasquemellevo->setChecked(game.showCarries);
+    ReturnToExercise();
+}
+
+void TForm_menu::Explicarloserrores1Click()
+{
+    game.explainMistakes = !game.explainMistakes;
+    Explicarloserrores1->setChecked(game.explainMistakes);
     ReturnToExercise();
 }
 

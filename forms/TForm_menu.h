@@ -84,6 +84,7 @@ public:
     QAction* Cambiodeturnojugadoresautomtico1 = nullptr;
     QAction* Cambiodeturnojugadoresmanual1 = nullptr;
     QAction* Editarvisualizarlasquemellevo = nullptr;
+    QAction* Explicarloserrores1 = nullptr;
     QAction* Conunacolumna1 = nullptr;
     QAction* Condoscolumnas1 = nullptr;
     QAction* Contrescolumnas1 = nullptr;
@@ -131,6 +132,7 @@ public:
     void Cambiodeturnojugadoresautomtico1Click();
     void Cambiodeturnojugadoresmanual1Click();
     void EditarvisualizarlasquemellevoClick();
+    void Explicarloserrores1Click();
     void Agnadirnuevosjugadores1Click();
     void Leerjugadoresdearchivo1Click();
     void Controlderesultados1Click();

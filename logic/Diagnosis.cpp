@@ -41,7 +41,7 @@ struct Step {
     double weight = 1;
     std::vector<Prediction> predictions;
     bool wrong = false;
-    bool explained = false;  // by a named error
+    bool explained = false; // by a named error
     bool Shows(const Prediction& p) const
     {
         return wrong && (p.typed == key->typed || (p.typed == Mistakes::kAnyWrong && key->typed >= 0));
@@ -68,7 +68,10 @@ struct Tally {
     }
 };
 
-double SlipRate(double wrong, double tries) { return std::max(kLeastSlipRate, (wrong + 0.5) / (tries + 10.0)); }
+double SlipRate(double wrong, double tries)
+{
+    return std::max(kLeastSlipRate, (wrong + 0.5) / (tries + 10.0));
+}
 
 // Evidence that a child shows something with probability `shows` on its
 // occasions rather than by chance with probability `chance`.
@@ -90,15 +93,16 @@ Finding MakeFinding(const Tally& t, double score, double threshold, double least
     f.named = t.seen >= leastSeen && f.share >= leastShare && score >= threshold;
     if (t.latest) {
         const Step& s = *t.latest;
-        f.example = Example{s.sum->id, s.sum->rows, s.sum->startedAt, s.sum->kind,
-                            s.key->box, s.key->col, s.key->expected, s.key->typed};
+        f.example = Example{s.sum->id,  s.sum->rows, s.sum->startedAt, s.sum->kind,
+                            s.key->box, s.key->col,  s.key->expected,  s.key->typed};
     }
     return f;
 }
 
 // The last occasions, newest first, decide whether an error is overcome.
 template <typename IsOccasion, typename Shows>
-void CountRecent(Finding& f, double leastShare, const std::vector<Step>& steps, IsOccasion isOccasion, Shows shows)
+void CountRecent(Finding& f, double leastShare, const std::vector<Step>& steps, IsOccasion isOccasion,
+                 Shows shows)
 {
     for (auto it = steps.rbegin(); it != steps.rend() && f.recentOccasions < kRecentOccasions; ++it) {
         for (const Prediction& p : it->predictions) {
@@ -129,7 +133,30 @@ void Order(std::vector<Finding>& findings)
 
 size_t ErrorIndex(Error e) { return size_t(e); }
 
-}  // namespace
+// Whether some wrong first try is put down to no error or fact the child has
+// or had.
+bool HasSlips(const Result& result, const std::vector<Step>& steps)
+{
+    std::array<bool, kErrors> errorKnown{};
+    std::array<bool, kFacts> factKnown{};
+    for (const Finding& f : result.errors)
+        errorKnown[ErrorIndex(f.error)] = f.named || f.overcome;
+    for (const Finding& f : result.facts)
+        factKnown[size_t(f.fact)] = f.named || f.overcome;
+    for (const Step& s : steps) {
+        if (!s.wrong)
+            continue;
+        const bool known = std::any_of(s.predictions.begin(), s.predictions.end(), [&](const Prediction& p) {
+            return p.error == Error::Fact ? factKnown[size_t(p.fact)] && s.key->typed >= 0
+                                          : errorKnown[ErrorIndex(p.error)] && s.Shows(p);
+        });
+        if (!known)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
 
 std::vector<const Practice::Key*> FirstTries(const Practice::Sum& sum)
 {
@@ -150,8 +177,8 @@ Result Diagnose(const std::vector<Practice::Sum>& sums)
     Result result;
     std::vector<Step> steps;
     int32_t order = 0;
-    const int32_t answered =
-        int32_t(std::count_if(sums.begin(), sums.end(), [](const Practice::Sum& s) { return !s.keys.empty(); }));
+    const int32_t answered = int32_t(
+        std::count_if(sums.begin(), sums.end(), [](const Practice::Sum& s) { return !s.keys.empty(); }));
     for (const Practice::Sum& sum : sums) {
         if (sum.keys.empty())
             continue;
@@ -190,7 +217,8 @@ Result Diagnose(const std::vector<Practice::Sum>& sums)
     auto nameErrors = [&](double slipRate) {
         for (size_t e = 0; e < kErrors; ++e) {
             const double score = Evidence(errorTally[e], kShowsError, slipRate / kWrongDigits);
-            errorNamed[e] = MakeFinding(errorTally[e], score, kErrorEvidence, kLeastErrorShare, kLeastErrorSeen).named;
+            errorNamed[e] =
+                MakeFinding(errorTally[e], score, kErrorEvidence, kLeastErrorShare, kLeastErrorSeen).named;
         }
     };
     auto unexplainedRate = [&](auto excluded) {
@@ -247,8 +275,8 @@ Result Diagnose(const std::vector<Practice::Sum>& sums)
     auto nameFacts = [&](double slipRate) {
         for (size_t i = 0; i < kFacts; ++i)
             factNamed[i] = factTally[i].occasions > 0 &&
-                           MakeFinding(factTally[i], Evidence(factTally[i], kMissesFact, slipRate), kFactEvidence,
-                                       kLeastFactShare, kLeastFactSeen)
+                           MakeFinding(factTally[i], Evidence(factTally[i], kMissesFact, slipRate),
+                                       kFactEvidence, kLeastFactShare, kLeastFactSeen)
                                .named;
     };
     auto atNamedFact = [&](const Step& s) {
@@ -294,8 +322,8 @@ Result Diagnose(const std::vector<Practice::Sum>& sums)
     if (result.sums < kMinSums)
         result.ids.clear();
     if (result.ids.isEmpty())
-        result.ids << (result.sums < kMinSums || result.wrongFirstTries == 0 ? QStringLiteral("ninguno")
-                                                                              : QStringLiteral("descuido"));
+        result.ids << (result.sums >= kMinSums && HasSlips(result, steps) ? QStringLiteral("descuido")
+                                                                          : QStringLiteral("ninguno"));
     return result;
 }
 
@@ -334,4 +362,4 @@ const Finding* Likeliest(const Result& result, const std::vector<Mistakes::Predi
     return best;
 }
 
-}  // namespace Diagnosis
+} // namespace Diagnosis

@@ -31,19 +31,19 @@ struct Example {
 
 // The evidence for one error or fact.
 struct Finding {
-    QString id;  // catalogue id: "olvida-llevada", "hecho:7+8" ...
+    QString id; // catalogue id: "olvida-llevada", "hecho:7+8" ...
     Mistakes::Error error = Mistakes::Error::Fact;
-    int32_t fact = -1;       // facts: A * 10 + B, A <= B
-    int32_t occasions = 0;   // first tries where it could show
-    int32_t seen = 0;        // of them, where it showed
-    double share = 0;        // seen / occasions, recent sums weighing more
-    double score = 0;        // evidence against chance slips (log-likelihood ratio, recent weighing more)
-    double confidence = 0;   // 0..1; 0.5 and above with enough seen: named
-    bool named = false;      // the child has it now
-    bool overcome = false;   // it showed before, but not on its last occasions
-    int32_t recentOccasions = 0;  // the last occasions (at most kRecentOccasions)
-    int32_t recentSeen = 0;       // of them, where it showed
-    std::optional<Example> example;  // the latest key where it showed
+    int32_t fact = -1;           // facts: A * 10 + B, A <= B
+    int32_t occasions = 0;       // first tries where it could show
+    int32_t seen = 0;            // of them, where it showed
+    double share = 0;            // seen / occasions, recent sums weighing more
+    double score = 0;            // evidence against chance slips (log-likelihood ratio, recent weighing more)
+    double confidence = 0;       // 0..1; 0.5 and above with enough seen: named
+    bool named = false;          // the child has it now
+    bool overcome = false;       // it showed before, but not on its last occasions
+    int32_t recentOccasions = 0; // the last occasions (at most kRecentOccasions)
+    int32_t recentSeen = 0;      // of them, where it showed
+    std::optional<Example> example; // the latest key where it showed
 };
 
 inline constexpr int32_t kRecentOccasions = 5;
@@ -63,10 +63,10 @@ struct Result {
     std::vector<Finding> errors;
     // Every fact that had an occasion: named (the weak facts) first, then by score.
     std::vector<Finding> facts;
-    int32_t sums = 0;             // sums with at least one key
+    int32_t sums = 0; // sums with at least one key
     int32_t firstTries = 0;
     int32_t wrongFirstTries = 0;
-    double slipRate = 0;          // wrong first tries that no named error or fact explains
+    double slipRate = 0; // wrong first tries that no named error or fact explains
 
     const Finding* Find(const QString& id) const;
     // The weak facts as "A+B", most certain first.
@@ -87,4 +87,4 @@ const Finding* Likeliest(const Result& result, const std::vector<Mistakes::Predi
 // column, in typing order.
 std::vector<const Practice::Key*> FirstTries(const Practice::Sum& sum);
 
-}  // namespace Diagnosis
+} // namespace Diagnosis

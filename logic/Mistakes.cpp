@@ -85,7 +85,7 @@ int32_t FactOf(int32_t a, int32_t b)
     return FactIndex(a, b);
 }
 
-}  // namespace
+} // namespace
 
 std::vector<Prediction> ColumnPredictions(const std::vector<int32_t>& columnDigits, ColumnTotal total,
                                           bool units, Practice::Box box)
@@ -170,4 +170,4 @@ std::vector<Prediction> Candidates(const Shape& shape, const Practice::Key& key)
     return out;
 }
 
-}  // namespace Mistakes
+} // namespace Mistakes

@@ -17,16 +17,17 @@
 namespace Mistakes {
 
 enum class Error {
-    ForgetsCarry,      // olvida-llevada: s % 10 where k > 0
-    CarryFromNowhere,  // llevada-sin-motivo: (s + 1) % 10 where k = 0, not the units
-    WritesTens,        // escribe-decena: the tens under the column, the units carried
-    CarryTwice,        // llevada-doble: (s + 2k) % 10 where k > 0
-    CarriesOne,        // lleva-siempre-uno: 1 carried where the carry is 2 or more
-    AddsForBlank,      // suma-en-vez-de-completar: a + c for a + ? = c
-    Fact,              // hecho:A+B: one addition fact not known
+    ForgetsCarry,     // olvida-llevada: s % 10 where k > 0
+    CarryFromNowhere, // llevada-sin-motivo: (s + 1) % 10 where k = 0, not the units
+    WritesTens,       // escribe-decena: the tens under the column, the units carried
+    CarryTwice,       // llevada-doble: (s + 2k) % 10 where k > 0
+    CarriesOne,       // lleva-siempre-uno: 1 carried where the carry is 2 or more
+    AddsForBlank,     // suma-en-vez-de-completar: a + c for a + ? = c
+    Fact,             // hecho:A+B: one addition fact not known
 };
-inline constexpr Error kProcedureErrors[] = {Error::ForgetsCarry, Error::CarryFromNowhere, Error::WritesTens,
-                                            Error::CarryTwice, Error::CarriesOne, Error::AddsForBlank};
+inline constexpr Error kProcedureErrors[] = {Error::ForgetsCarry, Error::CarryFromNowhere,
+                                             Error::WritesTens,   Error::CarryTwice,
+                                             Error::CarriesOne,   Error::AddsForBlank};
 
 // The stored identifiers: "olvida-llevada" ... ; facts "hecho:A+B" with A <= B.
 QString ErrorId(Error error);
@@ -50,9 +51,9 @@ std::vector<ColumnTotal> ColumnTotals(const std::vector<std::vector<int32_t>>& d
 struct Shape {
     enum class Form { Unknown, Columns, Mental };
     Form form = Form::Unknown;
-    std::vector<std::vector<int32_t>> digits;  // Columns: [column][row], units first
-    std::vector<ColumnTotal> totals;           // Columns
-    Practice::MentalRows mental;               // Mental
+    std::vector<std::vector<int32_t>> digits; // Columns: [column][row], units first
+    std::vector<ColumnTotal> totals;          // Columns
+    Practice::MentalRows mental;              // Mental
     int32_t Columns() const { return int32_t(digits.size()); }
     int32_t Rows() const { return digits.empty() ? 0 : int32_t(digits.front().size()); }
 };
@@ -63,7 +64,7 @@ Shape ReadShape(const QString& rows);
 inline constexpr int32_t kAnyWrong = -2;
 struct Prediction {
     Error error = Error::Fact;
-    int32_t fact = -1;  // Fact: A * 10 + B
+    int32_t fact = -1; // Fact: A * 10 + B
     int32_t typed = 0;
     QString Id() const { return error == Error::Fact ? FactId(fact / 10, fact % 10) : ErrorId(error); }
 };
@@ -88,4 +89,4 @@ std::vector<Prediction> Candidates(const Shape& shape, const Practice::Key& key)
 std::vector<Prediction> ColumnPredictions(const std::vector<int32_t>& columnDigits, ColumnTotal total,
                                           bool units, Practice::Box box);
 
-}  // namespace Mistakes
+} // namespace Mistakes
