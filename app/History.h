@@ -27,4 +27,8 @@ Read ReadSums(const QString& file, const QString& player = {}, const QDateTime& 
 // The names of the players in the history, sorted.
 QStringList Players(const QString& file, QString* problem = nullptr);
 
+// Deletes every sum and key of one player, and the player, in one
+// transaction. False with a Spanish sentence when the file cannot be changed.
+bool DeletePlayer(const QString& file, const QString& player, QString* problem = nullptr);
+
 }  // namespace History

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Cifrolo developers
 #include "app/GameFolder.h"
+#include "app/PracticeHistory.h"
 #include "app/QtPlatform.h"
 #include "app/Startup.h"
 #include "app/Windows.h"
@@ -35,6 +36,9 @@ int main(int argc, char* argv[])
 
     QtPlatform platform;
     SetPlatform(&platform);
+    // Opens its file at the first sum, not here.
+    PracticeHistory history(HistoryFile());
+    SetRecorder(&history);
     int code = 0;
     try {
         CreateWindows();
@@ -44,7 +48,8 @@ int main(int argc, char* argv[])
         QMessageBox::critical(nullptr, QStringLiteral("Cifrolo"), QString::fromLocal8Bit(e.what()));
         code = 1;
     }
-    DestroyWindows();
+    DestroyWindows();  // ends the sum on screen, abandoned
+    SetRecorder(nullptr);
     SetPlatform(nullptr);
     return code;
 }

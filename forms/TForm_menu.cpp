@@ -4,7 +4,9 @@
 
 #include "app/Accessibility.h"
 #include "app/Fonts.h"
+#include "app/GameFolder.h"
 #include "app/GameState.h"
+#include "app/HistoryDeletion.h"
 #include "app/Platform.h"
 #include "app/Services.h"
 #include "app/Windows.h"
@@ -348,6 +350,10 @@ void TForm_menu::BuildMenus()
     Progresodelosjugadores1 = AddEntry(Resultados1, "Progresodelosjugadores1",
                                        QStringLiteral("&Progreso de los jugadores..."),
                                        QStringLiteral("Qué sumas sabe cada jugador, qué le cuesta y qué practicar"));
+    Borrarelhistorial1 = AddEntry(Resultados1, "Borrarelhistorial1",
+                                  QStringLiteral("&Borrar el historial de un jugador..."),
+                                  QStringLiteral("Borra del historial de prácticas todo lo que jugó un jugador"));
+    connect(Borrarelhistorial1, &QAction::triggered, this, &TForm_menu::Borrarelhistorial1Click);
 
     Ayuda1 = bar->addMenu(QStringLiteral("&Ayuda"));
     Ayuda1->setObjectName(QStringLiteral("Ayuda1"));
@@ -687,6 +693,12 @@ void TForm_menu::Leerjugadoresdearchivo1Click()
         game.resultsFileKnown = false;
     }
     QDir::setCurrent(game.startDirectory);
+}
+
+void TForm_menu::Borrarelhistorial1Click()
+{
+    DeletePlayerHistory(this, HistoryFile());
+    ReturnToExercise();
 }
 
 void TForm_menu::Controlderesultados1Click()

@@ -99,6 +99,7 @@ public:
     QAction* Agnadirnuevosjugadores1 = nullptr;
     QAction* Controlderesultados1 = nullptr;
     QAction* Progresodelosjugadores1 = nullptr;
+    QAction* Borrarelhistorial1 = nullptr;
     QAction* Ayuda2 = nullptr;
     QAction* Autor1 = nullptr;
     // The game's own help window, made the first time no browser shows the help.
@@ -137,6 +138,7 @@ public:
     void Leerjugadoresdearchivo1Click();
     void Controlderesultados1Click();
     void Progresodelosjugadores1Click();
+    void Borrarelhistorial1Click();
     void Conunacolumna1Click();
     void Condoscolumnas1Click();
     void Contrescolumnas1Click();

@@ -70,10 +70,11 @@ and misses; every fifth finished sum brings a tune and a funny face. There
 is also mental arithmetic, results files, the ten best scores and printed
 worksheets.")
 # Libraries come from dpkg-shlibdeps; the rest is loaded at run time: the
-# tune's soundfont, the fonts, the sound back ends and the Spanish buttons.
+# tune's soundfont, the fonts, the sound back ends, the Spanish buttons and
+# the SQLite driver of the practice history.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "timgm6mb-soundfont, fonts-sil-andika, fonts-liberation2, \
-gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, qt6-translations-l10n, libqt6charts6")
+gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, qt6-translations-l10n, libqt6sql6-sqlite, libqt6charts6")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)
