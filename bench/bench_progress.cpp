@@ -9,6 +9,7 @@
 //                                           PDF is kept when a name is given)
 //   bench_progress --ventana               shows the window with a small class
 #include "app/GameState.h"
+#include "app/PracticeHistory.h"
 #include "app/QtPlatform.h"
 #include "forms/TForm_progreso.h"
 #include "logic/Mistakes.h"
@@ -143,6 +144,22 @@ std::vector<Practice::Sum> Simulate(Simulator& sim, const Child& child, int coun
 
 using Histories = std::map<QString, std::vector<Practice::Sum>>;
 
+// Writes the sums into a history file through the game's own recorder, key
+// by key, as the exercise windows report them.
+void Record(const QString& file, const std::vector<Practice::Sum>& sums)
+{
+    PracticeHistory recorder(file);
+    for (const Practice::Sum& s : sums) {
+        QDateTime at = s.startedAt;
+        recorder.SumDealt(s.player, s.kind, s.rows, at);
+        for (const Practice::Key& k : s.keys) {
+            at = at.addMSecs(k.ms);
+            recorder.KeyChecked(k.box, k.col, k.expected, k.typed, at);
+        }
+        recorder.SumEnded(s.finished, at.addMSecs(500));
+    }
+}
+
 TForm_progreso::Source InMemory(const Histories& histories)
 {
     TForm_progreso::Source s;
@@ -189,9 +206,15 @@ int main(int argc, char** argv)
         Child mateo{QStringLiteral("Mateo"), 0.0, {78, 69}, 0.04};
         histories[lucia.name] = Simulate(sim, lucia, 400, now);
         histories[mateo.name] = Simulate(sim, mateo, 300, now);
+        // Through a real history file, as the game keeps it.
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("historial.sqlite"));
+        for (const auto& [name, sums] : histories)
+            Record(file, sums);
         TForm_progreso window;
-        window.source = InMemory(histories);
-        return window.exec() == QDialog::Accepted ? 0 : 0;
+        window.source = TForm_progreso::FileSource(file);
+        window.exec();
+        return 0;
     }
 
     const int count = argc > 1 ? std::max(100, std::atoi(argv[1])) : 20000;
@@ -226,6 +249,23 @@ int main(int argc, char** argv)
         std::printf("open the window, one child, %d sums (history in memory): %8.1f ms (%d sums, %d days)\n", count, ms,
                     window.Shown().sums, int(window.Shown().days.size()));
         window.hide();
+
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("historial.sqlite"));
+        QElapsedTimer w;
+        w.start();
+        Record(file, one.begin()->second);
+        const double writeMs = double(w.nsecsElapsed()) / 1e6;
+        TForm_progreso fromFile;
+        fromFile.source = TForm_progreso::FileSource(file);
+        fromFile.ComboBox_periodo->setCurrentIndex(int(std::size(Progress::kPeriods)) - 1);
+        w.restart();
+        fromFile.show();
+        QApplication::processEvents();
+        fromFile.repaint();
+        std::printf("open the window, one child, %d sums read from historial.sqlite: %8.1f ms (%d sums; "
+                    "writing them through the recorder took %.0f ms)\n",
+                    count, double(w.nsecsElapsed()) / 1e6, fromFile.Shown().sums, writeMs);
     }
 
     {

@@ -91,6 +91,14 @@ TForm_progreso::Source TForm_progreso::HistorySource()
     return s;
 }
 
+TForm_progreso::Source TForm_progreso::FileSource(const QString& file)
+{
+    Source s;
+    s.players = [file](QString* problem) { return History::Players(file, problem); };
+    s.read = [file](const QString& player, const QDateTime& since) { return History::ReadSums(file, player, since); };
+    return s;
+}
+
 TForm_progreso::TForm_progreso(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint),
       source(HistorySource())

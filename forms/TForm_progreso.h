@@ -34,6 +34,8 @@ public:
         std::function<History::Read(const QString& player, const QDateTime& since)> read;
     };
     static Source HistorySource();
+    // A given history file's.
+    static Source FileSource(const QString& file);
     Source source;
 
     // Controls, by name.
