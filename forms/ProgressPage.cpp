@@ -173,6 +173,10 @@ QChart* NewErrorChart(const std::vector<Progress::ErrorCount>& errors)
     chart->setMargins(QMargins(36, 2, 8, 2));
     chart->layout()->setContentsMargins(0, 0, 0, 0);
     chart->setBackgroundRoundness(0);
+    if (errors.empty()) {
+        chart->setTitle(QStringLiteral("Ningún error que contar."));
+        return chart;
+    }
     auto* seen = new QBarSet(QStringLiteral("Veces"));
     seen->setColor(kErrors);
     seen->setBorderColor(kErrors.darker(130));
