@@ -14,7 +14,7 @@ set -eu
 cd "$(dirname "$0")"
 ROOT=$(pwd)
 
-PACKAGES="cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev qt6-translations-l10n libqt6sql6-sqlite libsqlite3-dev sqlite3
+PACKAGES="cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n libqt6sql6-sqlite libsqlite3-dev sqlite3
  libqt6sql6-psql postgresql
  gstreamer1.0-plugins-base gstreamer1.0-plugins-good libfluidsynth-dev timgm6mb-soundfont
  fonts-sil-andika fonts-liberation2 xvfb xauth x11-utils openbox xdotool pulseaudio imagemagick poppler-utils ccache

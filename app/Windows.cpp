@@ -13,6 +13,7 @@
 #include "forms/TForm_menu.h"
 #include "forms/TForm_muchos_aciertos.h"
 #include "forms/TForm_paginas.h"
+#include "forms/TForm_progreso.h"
 #include "forms/TForm_puntos.h"
 #include "forms/TForm_repaso.h"
 #include "forms/TForm_sumas1.h"
@@ -68,6 +69,7 @@ void CreateWindows()
     Form_cmental1 = new TForm_cmental1(owner);
     Form_directorio = new TForm_directorio(owner);
     Form_repaso = new TForm_repaso(owner);
+    Form_progreso = new TForm_progreso(owner);
 
     // The harder variants without carrying and with carrying count in the
     // counters of the window they are reached from.
@@ -103,4 +105,5 @@ void DestroyWindows()
     Form_cmental1 = nullptr;
     Form_directorio = nullptr;
     Form_repaso = nullptr;
+    Form_progreso = nullptr;
 }

@@ -15,6 +15,7 @@
 #include "forms/TForm_ayuda.h"
 #include "forms/TForm_cmental1.h"
 #include "forms/TForm_jugadores.h"
+#include "forms/TForm_progreso.h"
 #include "forms/TForm_puntos.h"
 #include "forms/TForm_repaso.h"
 #include "forms/TForm_sumas1.h"
@@ -366,6 +367,9 @@ void TForm_menu::BuildMenus()
     Controlderesultados1 = AddEntry(Resultados1, "Controlderesultados1",
                                     QStringLiteral("&Control de resultados..."),
                                     QStringLiteral("Ventana para ver, guardar, etc. los resultados"));
+    Progresodelosjugadores1 = AddEntry(Resultados1, "Progresodelosjugadores1",
+                                       QStringLiteral("&Progreso de los jugadores..."),
+                                       QStringLiteral("Qué sumas sabe cada jugador, qué le cuesta y qué practicar"));
     Borrarelhistorial1 = AddEntry(Resultados1, "Borrarelhistorial1",
                                   QStringLiteral("&Borrar el historial de un jugador..."),
                                   QStringLiteral("Borra del historial de prácticas todo lo que jugó un jugador"));
@@ -398,6 +402,7 @@ void TForm_menu::BuildMenus()
     connect(Agnadirnuevosjugadores1, &QAction::triggered, this, &TForm_menu::Agnadirnuevosjugadores1Click);
     connect(Leerjugadoresdearchivo1, &QAction::triggered, this, &TForm_menu::Leerjugadoresdearchivo1Click);
     connect(Controlderesultados1, &QAction::triggered, this, &TForm_menu::Controlderesultados1Click);
+    connect(Progresodelosjugadores1, &QAction::triggered, this, &TForm_menu::Progresodelosjugadores1Click);
     connect(Conunacolumna1, &QAction::triggered, this, &TForm_menu::Conunacolumna1Click);
     connect(Condoscolumnas1, &QAction::triggered, this, &TForm_menu::Condoscolumnas1Click);
     connect(Contrescolumnas1, &QAction::triggered, this, &TForm_menu::Contrescolumnas1Click);
@@ -677,6 +682,12 @@ void TForm_menu::Controlderesultados1Click()
 {
     CloseCurrentExercise();
     ThePlatform().RunModal(Form_Resultados);
+}
+
+void TForm_menu::Progresodelosjugadores1Click()
+{
+    CloseCurrentExercise();
+    ThePlatform().RunModal(Form_progreso);
 }
 
 void TForm_menu::Terminar1Click()

@@ -96,6 +96,7 @@ public:
     QAction* Leerjugadoresdearchivo1 = nullptr;
     QAction* Agnadirnuevosjugadores1 = nullptr;
     QAction* Controlderesultados1 = nullptr;
+    QAction* Progresodelosjugadores1 = nullptr;
     QAction* Borrarelhistorial1 = nullptr;
     QAction* Ayuda2 = nullptr;
     QAction* Autor1 = nullptr;
@@ -135,6 +136,7 @@ public:
     void Agnadirnuevosjugadores1Click();
     void Leerjugadoresdearchivo1Click();
     void Controlderesultados1Click();
+    void Progresodelosjugadores1Click();
     void Borrarelhistorial1Click();
     void Conunacolumna1Click();
     void Condoscolumnas1Click();

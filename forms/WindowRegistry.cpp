@@ -34,6 +34,7 @@ TForm_paginas* Form_paginas = nullptr;
 TForm_cmental1* Form_cmental1 = nullptr;
 TForm_directorio* Form_directorio = nullptr;
 TForm_repaso* Form_repaso = nullptr;
+TForm_progreso* Form_progreso = nullptr;
 
 TExerciseForm* ExerciseWindow(ExerciseKind kind)
 {

@@ -25,6 +25,7 @@ class TForm_paginas;
 class TForm_cmental1;
 class TForm_directorio;
 class TForm_repaso;
+class TForm_progreso;
 
 // The windows created at start-up; they live until the program ends.
 extern TForm_menu* Form_menu;
@@ -47,6 +48,7 @@ extern TForm_paginas* Form_paginas;
 extern TForm_cmental1* Form_cmental1;
 extern TForm_directorio* Form_directorio;
 extern TForm_repaso* Form_repaso;
+extern TForm_progreso* Form_progreso;
 
 // The exercise window of a kind code, or nullptr for 0 and unknown codes.
 TExerciseForm* ExerciseWindow(ExerciseKind kind);

@@ -75,7 +75,7 @@ worksheets.")
 # shared history (PostgreSQL).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "timgm6mb-soundfont, fonts-sil-andika, fonts-liberation2, \
-gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, qt6-translations-l10n, libqt6sql6-sqlite, libqt6sql6-psql")
+gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, qt6-translations-l10n, libqt6sql6-sqlite, libqt6sql6-psql, libqt6charts6")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)
