@@ -57,6 +57,13 @@ private:
     QPointer<QWidget> window_;
 };
 
+// Paints what waits to be painted and hands it to the display server, without
+// handling any other event: input and timers stay queued.
+void PaintPending()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+}
+
 }  // namespace
 
 QtPlatform::QtPlatform() : tune_(std::make_unique<TunePlayer>()) {}
@@ -101,6 +108,9 @@ uint32_t QtPlatform::Pause(uint32_t ms)
 {
     QElapsedTimer t;
     t.start();
+    // What a window changed just before (a typed digit, a counter, a carry)
+    // is seen during the pause, not after it.
+    PaintPending();
     // Sleeping rather than spinning: the program takes no input meanwhile either way.
     while (uint64_t(t.elapsed()) < ms)
         QThread::msleep(ulong(ms - uint64_t(t.elapsed())));

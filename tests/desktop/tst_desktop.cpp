@@ -12,10 +12,14 @@
 #include "forms/TForm_menu.h"
 #include "forms/TForm_muchos_aciertos.h"
 #include "forms/TForm_sumas1.h"
+#include "forms/TForm_sumas3.h"
+#include "forms/TForm_sumas5.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QImage>
+#include <QLineEdit>
 #include <QLabel>
 #include <QMessageBox>
 #include <QProcess>
@@ -90,6 +94,42 @@ int Answer()
 
 QString Digit(int d) { return QString::number(d); }
 
+// The units digit of the sum on show in a several-column window.
+int UnitsAnswer(QWidget* form)
+{
+    int sum = 0;
+    for (int row = 1; auto* l = form->findChild<QLabel*>(QStringLiteral("Label_u_f%1").arg(row)); ++row)
+        sum += l->text().toInt();
+    return sum % 10;
+}
+
+// Sends a key and shoots the screen ms later from outside, while the game may
+// be inside a pause.
+QImage ShotAfterKey(const QString& key, int ms, const QString& file)
+{
+    QProcess shot;
+    shot.start(QStringLiteral("sh"),
+               {QStringLiteral("-c"), QStringLiteral("xdotool key %1; sleep %2; import -window root %3")
+                                          .arg(key, QString::number(ms / 1000.0), file)});
+    if (!shot.waitForStarted())
+        return {};
+    if (!QTest::qWaitFor([&] { return shot.state() == QProcess::NotRunning; }, 10000))
+        return {};
+    return QImage(file);
+}
+
+// Pixels of the answer boxes' blue digits inside a box.
+int BluePixels(const QImage& shot, const QRect& r)
+{
+    int n = 0;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x) {
+            const QColor c = shot.pixelColor(x, y);
+            n += c.blue() > 150 && c.red() < 90 && c.green() < 90;
+        }
+    return n;
+}
+
 }  // namespace
 
 class TestDesktop : public QObject {
@@ -102,6 +142,8 @@ private slots:
     void keysAfterTheCelebrationGoToTheAnswerBox();
     void escapeOrCloseInTheUnsavedQuestionGoesBack_data();
     void escapeOrCloseInTheUnsavedQuestionGoesBack();
+    void aTypedDigitIsOnScreenDuringThePause_data();
+    void aTypedDigitIsOnScreenDuringThePause();
 
 private:
     QTemporaryDir dir_;
@@ -205,6 +247,35 @@ void TestDesktop::escapeOrCloseInTheUnsavedQuestionGoesBack()
     QTRY_VERIFY_WITH_TIMEOUT(answers.Done() && !QApplication::activeModalWidget(), 10000);
     QVERIFY(!game.exitConfirmed);
     QVERIFY(Form_menu->isVisible());
+}
+
+void TestDesktop::aTypedDigitIsOnScreenDuringThePause_data()
+{
+    QTest::addColumn<QAction*>("entry");
+    QTest::addColumn<QWidget*>("form");
+    QTest::newRow("three columns") << Form_menu->Sumassinllevarse1 << static_cast<QWidget*>(Form_sumas3);
+    QTest::newRow("several rows") << Form_menu->Perfeccionamientodesumas1
+                                  << static_cast<QWidget*>(Form_sumas5);
+}
+
+void TestDesktop::aTypedDigitIsOnScreenDuringThePause()
+{
+    QFETCH(QAction*, entry);
+    QFETCH(QWidget*, form);
+    entry->trigger();
+    QTRY_VERIFY(form->isActiveWindow());
+    auto* box = form->findChild<QLineEdit*>(QStringLiteral("Memo_res"));
+    QTRY_VERIFY(box->hasFocus());
+    QTest::qWait(200);
+    auto* hits = form->findChild<QLabel*>(QStringLiteral("Label_aciertos"));
+    const QString hitsBefore = hits->text();
+
+    // The box moves on once the pause is over.
+    const QRect place(box->mapToGlobal(QPoint(0, 0)), box->size());
+    const QImage shot = ShotAfterKey(Digit(UnitsAnswer(form)), 120, dir_.filePath(QStringLiteral("shot.png")));
+    QVERIFY(!shot.isNull());
+    QVERIFY2(BluePixels(shot, place) > 3 * place.height(), "the digit is not in the box");
+    QTRY_VERIFY(hits->text() != hitsBefore || form->findChild<QLineEdit*>(QStringLiteral("Memo_mellevo"))->isVisible());
 }
 
 QTEST_MAIN(TestDesktop)
