@@ -427,12 +427,12 @@ bool TForm_Resultados::ReadPlayersFromFile(int32_t& count)
     return true;
 }
 
-int TForm_Resultados::WriteWholeFile(const QString& path)
+int TForm_Resultados::WriteWholeFile(const QString& path, bool keepBeyondTable)
 {
     ResultsFile::Save result;
     {
         BusyCursor busy;
-        result = ResultsFile::WriteWhole(path, headerDate_, game.players, game.playerCount);
+        result = ResultsFile::WriteWhole(path, headerDate_, game.players, game.playerCount, keepBeyondTable);
     }
     switch (result) {
     case ResultsFile::Save::Ok:
@@ -500,7 +500,7 @@ void TForm_Resultados::StampDates()
 void TForm_Resultados::Guardar1Click()
 {
     if (game.resultsFileKnown && !game.lastResultsFile.isEmpty()) {
-        WriteWholeFile(game.lastResultsFile);
+        WriteWholeFile(game.lastResultsFile, true);
         return;
     }
     Fail(kNoLastFile);

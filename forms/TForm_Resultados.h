@@ -83,7 +83,8 @@ public:
     // file. False when nothing was read; the players are then untouched.
     bool ReadPlayersFromFile(int32_t& count);
     // 1 on success, 0 on failure (already reported).
-    int WriteWholeFile(const QString& path);
+    // keepBeyondTable: "Guardar" keeps the records a read left out of the table.
+    int WriteWholeFile(const QString& path, bool keepBeyondTable = false);
     int AppendToFile();
     // The save dialog until the operation succeeds or the user cancels.
     int SaveDialogLoop(bool append);

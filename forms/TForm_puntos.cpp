@@ -166,7 +166,14 @@ void TForm_puntos::ShowList()
 
 void TForm_puntos::SaveList()
 {
-    switch (PointsFile::Write(PointsPath(), ListEntries(list_))) {
+    // Merged again into the list as it is now: another game may have saved.
+    const auto saved = PointsFile::Update(PointsPath(), [this](const PointsFile::List& current) {
+        ::LoadList(list_, current);
+        ::Merge(list_, game.pointsTable, game.playerCount, savedScores_, game.pointsGame);
+        return ListEntries(list_);
+    });
+    ShowList();
+    switch (saved) {
     case PointsFile::Save::Ok:
         RememberSaved(savedScores_, list_, game.pointsGame);
         Color95Button1->setEnabled(false);

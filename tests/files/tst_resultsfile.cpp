@@ -6,11 +6,15 @@
 #include "tests/support/FileSizeLimit.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstring>
+#include <sys/stat.h>
 
 namespace {
 
@@ -157,8 +161,8 @@ private slots:
         QTest::addColumn<ResultsFile::Check>("check");
         QTest::addColumn<int>("records");
         using C = ResultsFile::Check;
-        QTest::newRow("empty") << QByteArray() << C::NotResults << 0;
-        QTest::newRow("short header") << RawHeader().left(71) << C::NotResults << 0;
+        QTest::newRow("empty") << QByteArray() << C::CannotRead << 0;
+        QTest::newRow("short header") << RawHeader().left(71) << C::CannotRead << 0;
         QTest::newRow("header only") << RawHeader() << C::Ok << 0;
         QTest::newRow("signature not ended") << RawHeader("TOLV ZARPOLINA RESX") << C::NotResults << 0;
         QTest::newRow("signature in lower case") << RawHeader("tolv zarpolina res") << C::NotResults << 0;
@@ -184,6 +188,12 @@ private slots:
         const auto read = ResultsFile::Read(path);
         QCOMPARE(read.check, check);
         QCOMPARE(int(read.records.size()), records);
+        // Saved back with "Guardar", every record returns, those beyond the table too.
+        if (check == ResultsFile::Check::Ok) {
+            QCOMPARE(ResultsFile::WriteWhole(path, kDay, read.records.data(), records, true),
+                     ResultsFile::Save::Ok);
+            QCOMPARE(ReadAll(path).mid(72), bytes.left(bytes.size() / 72 * 72).mid(72));
+        }
         // A file that is not ours is refused when appending too, and left alone.
         const auto players = Players({QStringLiteral("Eva")});
         const auto saved = ResultsFile::Append(path, kDay, players.data(), 1);
@@ -198,6 +208,11 @@ private slots:
         QCOMPARE(ResultsFile::Read(Path(QStringLiteral("no-existe.rsr"))).check,
                  ResultsFile::Check::CannotRead);
         QCOMPARE(ResultsFile::Read(dir_.path()).check, ResultsFile::Check::CannotRead);
+        // Neither a pipe nor a device is waited on.
+        const QString pipe = Path(QStringLiteral("tubo.rsr"));
+        QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        QCOMPARE(ResultsFile::Read(pipe).check, ResultsFile::Check::CannotRead);
+        QCOMPARE(ResultsFile::Read(QStringLiteral("/dev/zero")).check, ResultsFile::Check::CannotRead);
     }
 
     void hostileNamesStayBounded()
@@ -258,6 +273,27 @@ private slots:
         QCOMPARE(ReadAll(path).left(72), RawHeader());
     }
 
+    void appendsOfSeveralGamesAtOnceAllArrive()
+    {
+        const QString path = Path(QStringLiteral("clase.rsr"));
+        QFile::remove(path);
+        constexpr int kGames = 6, kAppends = 8;
+        std::vector<std::unique_ptr<QProcess>> games;
+        for (int g = 0; g < kGames; ++g) {
+            games.push_back(std::make_unique<QProcess>());
+            games.back()->start(QCoreApplication::applicationFilePath(),
+                                {QStringLiteral("--append"), path, QString::number(g), QString::number(kAppends)});
+        }
+        for (auto& game : games) {
+            QVERIFY(game->waitForFinished(60000));
+            QCOMPARE(game->exitCode(), 0);
+        }
+        QSet<QString> names;
+        for (const PlayerRecord& r : ResultsFile::Read(path).records)
+            names.insert(r.Name());
+        QCOMPARE(names.size(), kGames * kAppends);
+    }
+
     void appendingDropsAFragmentSoRecordsStayAligned()
     {
         const QString path = Path(QStringLiteral("trozo.rsr"));
@@ -308,7 +344,7 @@ private slots:
         QTest::addColumn<ResultsFile::Save>("whole");
         QTest::addColumn<ResultsFile::Save>("append");
         QTest::newRow("full disk") << QStringLiteral("/dev/full") << ResultsFile::Save::CannotWrite
-                                   << ResultsFile::Save::NotResults;
+                                   << ResultsFile::Save::CannotCheck;
         QTest::newRow("missing folder") << QStringLiteral("no/existe/x.rsr")
                                         << ResultsFile::Save::CannotCreate << ResultsFile::Save::CannotCreate;
         QTest::newRow("a folder") << QString() << ResultsFile::Save::CannotCreate
@@ -358,5 +394,21 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestResultsFile)
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    // One game of appendsOfSeveralGamesAtOnceAllArrive: its own players, one
+    // append at a time.
+    if (argc == 5 && qstrcmp(argv[1], "--append") == 0) {
+        for (int i = 0; i < atoi(argv[4]); ++i) {
+            PlayerRecord r;
+            r.SetName(QStringLiteral("J%1-%2").arg(argv[3]).arg(i));
+            if (ResultsFile::Append(QString::fromLocal8Bit(argv[2]), kDay, &r, 1) != ResultsFile::Save::Ok)
+                return 1;
+        }
+        return 0;
+    }
+    TestResultsFile test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_resultsfile.moc"
