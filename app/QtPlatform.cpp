@@ -19,6 +19,7 @@
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
 #include <QScreen>
@@ -208,9 +209,22 @@ bool QtPlatform::PrintPreview(QPrinter* printer, QWidget* parent, const QString&
                      [&painted, &paint](QPrinter* p) { painted = paint(p) && painted; });
     // The tool bar takes no focus: give its print action the usual keys.
     const QString printText = QCoreApplication::translate("QPrintPreviewDialog", "Print");
-    for (QAction* action : dialog.findChildren<QAction*>())
-        if (action->text() == printText && action->shortcut().isEmpty())
+    auto* preview = dialog.findChild<QPrintPreviewWidget*>();
+    for (QAction* action : dialog.findChildren<QAction*>()) {
+        if (action->text() != printText)
+            continue;
+        if (action->shortcut().isEmpty())
             action->setShortcut(QKeySequence::Print);
+        // The printer was chosen before the preview: it prints there at once,
+        // without a second print dialog.
+        if (preview) {
+            QObject::disconnect(action, &QAction::triggered, nullptr, nullptr);
+            QObject::connect(action, &QAction::triggered, &dialog, [preview, &dialog] {
+                preview->print();
+                dialog.accept();
+            });
+        }
+    }
     dialog.setWindowState(Qt::WindowMaximized);
     GiveBackActivation back;
     dialog.exec();

@@ -93,8 +93,9 @@ public:
 
     void PrintCurrentResults();
     void PrintResultsOfFile();
-    // The printer the print dialog sets up (tests point it at a PDF file).
-    QPrinter& Printer() { return *printer_; }
+    // The printer the print dialog sets up (tests point it at a PDF file):
+    // the page dialog's, one for the whole run.
+    QPrinter& Printer();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -105,5 +106,4 @@ private:
     void Fail(const QString& text, bool beep = true);
 
     QDate headerDate_;
-    std::unique_ptr<QPrinter> printer_;
 };
