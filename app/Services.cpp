@@ -123,6 +123,9 @@ void ShowCurrentPlayer()
     // Slots 2 and 3 (subtraction) are kept but not part of the totals.
     Form_menu->Label_pacertadas->setText(QString::number(r.hits[0] + r.hits[1] + r.hits[4]));
     Form_menu->Label_pfalladas->setText(QString::number(r.misses[0] + r.misses[1] + r.misses[4]));
+    for (ExerciseKind kind : Kind::All)
+        if (TExerciseForm* w = ExerciseWindow(kind))
+            w->ShowPlayerName();
 }
 
 void OpenTune()

@@ -19,6 +19,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPainter>
 #include <QPainterPath>
 #include <QShowEvent>
@@ -80,6 +81,12 @@ TExerciseForm::TExerciseForm(ExerciseKind kind, const QString& caption, QSize cl
         "Label_fallos", &Label_fallos);
     PlaceCounterBoxes({25, 30}, {25, 130});
 
+    Label_jugador = new QLabel(this);
+    Label_jugador->setObjectName(QStringLiteral("Label_jugador"));
+    Label_jugador->setFont(DesignFont(QStringLiteral("MS Sans Serif"), 12, true));
+    Label_jugador->setAccessibleName(QStringLiteral("Jugador actual"));
+    SetTextColour(Label_jugador, QColor(0x00, 0x00, 0x80));
+
     // FormCreate. A picture that does not decode leaves the area empty, as
     // a missing one does.
     if (FileExists(pictureFile)) {
@@ -108,6 +115,16 @@ QPixmap TExerciseForm::CheckPicture()
     p.setPen(QPen(QColor(0x00, 0x80, 0x00), 3.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPath(tick);
     return picture;
+}
+
+void TExerciseForm::ShowPlayerName()
+{
+    // Top left, above the counters and below a menu bar if there is one.
+    const auto* bar = findChild<QMenuBar*>(QString(), Qt::FindDirectChildrenOnly);
+    Label_jugador->setGeometry(6, bar ? bar->geometry().bottom() + 1 : 0, 150, 15);
+    const bool known = game.currentPlayer >= 1 && game.currentPlayer <= game.playerCount;
+    Label_jugador->setText(known ? QStringLiteral("Turno: ") + game.CurrentRecord().Name() : QString());
+    Label_jugador->raise();
 }
 
 void TExerciseForm::PlaceCounterBoxes(QPoint hitsBox, QPoint missesBox)
@@ -271,8 +288,10 @@ void TExerciseForm::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     // A window restored from the taskbar is not a new opening.
-    if (!event->spontaneous())
+    if (!event->spontaneous()) {
+        ShowPlayerName();
         FormShow();
+    }
 }
 
 void TExerciseForm::done(int result)

@@ -48,12 +48,17 @@ public:
     // The tick drawn on the check buttons.
     static QPixmap CheckPicture();
 
+    // Whose turn it is, in the window itself: placed as designed, it may
+    // cover the main window's player panel.
+    void ShowPlayerName();
+
     // Controls of every exercise window, by their design names.
     QLabel* Image1 = nullptr;
     QGroupBox* GroupBox1 = nullptr;
     QLabel* Label_aciertos = nullptr;
     QGroupBox* GroupBox2 = nullptr;
     QLabel* Label_fallos = nullptr;
+    QLabel* Label_jugador = nullptr;
 
 protected:
     // Creation: builds the window and the counter boxes (at 25,30 and 25,130),

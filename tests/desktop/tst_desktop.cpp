@@ -14,6 +14,7 @@
 #include "forms/TForm_sumas1.h"
 #include "forms/TForm_sumas3.h"
 #include "forms/TForm_sumas5.h"
+#include "widgets/TColor95Button.h"
 
 #include <QAction>
 #include <QApplication>
@@ -144,6 +145,8 @@ private slots:
     void escapeOrCloseInTheUnsavedQuestionGoesBack();
     void aTypedDigitIsOnScreenDuringThePause_data();
     void aTypedDigitIsOnScreenDuringThePause();
+    void everyExerciseWindowSaysWhoseTurnItIs_data();
+    void everyExerciseWindowSaysWhoseTurnItIs();
 
 private:
     QTemporaryDir dir_;
@@ -276,6 +279,33 @@ void TestDesktop::aTypedDigitIsOnScreenDuringThePause()
     QVERIFY(!shot.isNull());
     QVERIFY2(BluePixels(shot, place) > 3 * place.height(), "the digit is not in the box");
     QTRY_VERIFY(hits->text() != hitsBefore || form->findChild<QLineEdit*>(QStringLiteral("Memo_mellevo"))->isVisible());
+}
+
+void TestDesktop::everyExerciseWindowSaysWhoseTurnItIs_data()
+{
+    QTest::addColumn<QString>("entry");
+    for (const char* entry : {"Iniciosumassinllevarse1", "Iniciosumasconllevadas1", "Sumassinllevarse1",
+                              "Sumasconllevadas1", "Perfeccionamientodesumas1", "Clculomental1"})
+        QTest::newRow(entry) << QString::fromLatin1(entry);
+}
+
+void TestDesktop::everyExerciseWindowSaysWhoseTurnItIs()
+{
+    QFETCH(QString, entry);
+    game.playerCount = 2;
+    game.players[0].SetName(QStringLiteral("Ana"));
+    game.players[1].SetName(QStringLiteral("Beto"));
+    game.currentPlayer = 1;
+    Form_menu->findChild<QAction*>(entry)->trigger();
+    QWidget* form = nullptr;
+    QTRY_VERIFY((form = QApplication::activeWindow()) && form != Form_menu);
+    auto* name = form->findChild<QLabel*>(QStringLiteral("Label_jugador"));
+    QVERIFY(name && name->isVisible());
+    QCOMPARE(name->text(), QStringLiteral("Turno: Ana"));
+    // Nothing of the window lies over it.
+    QCOMPARE(form->childAt(name->geometry().center()), name);
+    Form_menu->Color95Button_jugadorsiguiente->click();
+    QCOMPARE(name->text(), QStringLiteral("Turno: Beto"));
 }
 
 QTEST_MAIN(TestDesktop)
