@@ -130,6 +130,8 @@ void TForm_puntos::Timer_persianaTimer()
     rolling_ = true;
     rollOpenHeight(this, designedSize_.width(), designedSize_.height(), false);
     rolling_ = false;
+    // Open, it keeps its designed size: the blind is the only thing that sizes it.
+    setFixedSize(designedSize_);
 }
 
 void TForm_puntos::LoadList() { ::LoadList(list_, PointsFile::Read(PointsPath())); }
@@ -217,6 +219,8 @@ void TForm_puntos::FormClose()
 {
     // A close before the blind opened must not let it unroll the hidden window later.
     Timer_persiana->stop();
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     rolling_ = true;
     rollClosedHeight(this, smallSize_.height(), true);
     rolling_ = false;
