@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QHelpEvent>
 #include <QLabel>
+#include <QPointer>
 #include <QProxyStyle>
 #include <QStatusTipEvent>
 #include <QToolTip>
@@ -44,11 +45,13 @@ protected:
             // Between hints the labels go back to their own caption.
             if (tip.isEmpty())
                 tip = QStringLiteral("Información :");
-            if (tip != lastTip_) {
-                lastTip_ = tip;
-                Form_menu->Label_ayudas_hint1->setText(tip);
-                Form_menu->Label_ayudas_hint2->setText(tip);
-            }
+            if (watched->isWidgetType())
+                tipWindow_ = static_cast<QWidget*>(watched)->window();
+            ShowTip(tip);
+        } else if (event->type() == QEvent::Hide && watched == tipWindow_ && Form_menu) {
+            // A window that closes takes its hint with it.
+            tipWindow_ = nullptr;
+            ShowTip(QStringLiteral("Información :"));
         } else if (event->type() == QEvent::ToolTip && watched->isWidgetType()) {
             auto* w = static_cast<QWidget*>(watched);
             if (!w->toolTip().isEmpty()) {
@@ -61,7 +64,17 @@ protected:
     }
 
 private:
+    void ShowTip(const QString& tip)
+    {
+        if (tip == lastTip_)
+            return;
+        lastTip_ = tip;
+        Form_menu->Label_ayudas_hint1->setText(tip);
+        Form_menu->Label_ayudas_hint2->setText(tip);
+    }
+
     QString lastTip_;
+    QPointer<QWidget> tipWindow_;
 };
 
 }  // namespace
