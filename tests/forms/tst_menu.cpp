@@ -487,6 +487,35 @@ private slots:
             QVERIFY(!Form_menu->Form_ayuda->isModal());
         }
     }
+
+    void f1OpensTheHelpAtTheTopicOfTheWindowInFront_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("section");
+        QTest::newRow("main window") << QStringLiteral("TForm_menu") << QString();
+        QTest::newRow("an exercise") << QStringLiteral("TForm_sumas3") << QStringLiteral("ejercicios");
+        QTest::newRow("results") << QStringLiteral("TForm_Resultados") << QStringLiteral("resultados");
+        QTest::newRow("ten best") << QStringLiteral("TForm_puntos") << QStringLiteral("mejores");
+    }
+    void f1OpensTheHelpAtTheTopicOfTheWindowInFront()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, section);
+        QTemporaryDir dir;
+        game.startDirectory = dir.path();
+        QDir(dir.path()).mkdir(QStringLiteral("ayuda"));
+        const QString page = dir.filePath(QStringLiteral("ayuda/index.html"));
+        WriteFile(page, "<html><body><h1>Ayuda</h1></body></html>");
+        QWidget* w = window == Form_menu->objectName() ? Form_menu : Form_menu->findChild<QWidget*>(window);
+        QVERIFY(w);
+        w->show();
+        QApplication::setActiveWindow(w);
+        QTest::keyClick(w->focusWidget() ? w->focusWidget() : w, Qt::Key_F1);
+        QUrl url = QUrl::fromLocalFile(page);
+        if (!section.isEmpty())
+            url.setFragment(section);
+        QCOMPARE(Fake().CallsStartingWith(QStringLiteral("url:")), QStringList{QStringLiteral("url:") + url.toString()});
+    }
 };
 
 QTEST_MAIN(TestMenu)
