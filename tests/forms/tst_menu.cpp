@@ -6,6 +6,7 @@
 #include "forms/TForm_aviso_error.h"
 #include "forms/TForm_ayuda.h"
 #include "forms/TForm_menu.h"
+#include "forms/TForm_paginas.h"
 #include "tests/support/TestGame.h"
 #include "widgets/TColor95Button.h"
 #include "widgets/TGIFImage.h"
@@ -16,6 +17,7 @@
 #include <QDialog>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QStatusTipEvent>
 #include <QTemporaryDir>
 #include <QTextBrowser>
@@ -434,6 +436,15 @@ private slots:
         QApplication::sendEvent(Form_menu->Panel2, &tip);
         QCOMPARE(Form_menu->Label_ayudas_hint1->text(), QStringLiteral("Sumas de varias columnas"));
         QCOMPARE(Form_menu->Label_ayudas_hint2->text(), QStringLiteral("Sumas de varias columnas"));
+
+        // A window that closes takes its hint with it.
+        Form_paginas->show();
+        QStatusTipEvent pageTip(QStringLiteral("Número de páginas a crear e imprimir"));
+        QApplication::sendEvent(Form_paginas->Edit1, &pageTip);
+        QCOMPARE(Form_menu->Label_ayudas_hint1->text(), QStringLiteral("Número de páginas a crear e imprimir"));
+        Form_paginas->hide();
+        QCOMPARE(Form_menu->Label_ayudas_hint1->text(), QStringLiteral("Información :"));
+        QCOMPARE(Form_menu->Label_ayudas_hint2->text(), QStringLiteral("Información :"));
     }
 
     void everyControlPublishesItsName()
