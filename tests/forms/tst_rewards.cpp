@@ -252,12 +252,6 @@ void TestRewards::seguirAccelerator()
     });
     ThePlatform().RunModal(Form_Acierto);
     QVERIFY(pressed);
-
-    // Without Alt as well, the focus being on a button.
-    Fake().OnModal(QStringLiteral("TForm_Acierto"),
-                   [](QDialog*) { QTest::keyClick(Form_Acierto->Button_nulo, Qt::Key_S); });
-    ThePlatform().RunModal(Form_Acierto);
-    QVERIFY(Fake().calls.contains(QStringLiteral("modal:TForm_muchos_aciertos")));
 }
 
 void TestRewards::fifthCelebrationBringsNotice_data()
