@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QHelpEvent>
+#include <QPointer>
 #include <QProxyStyle>
 #include <QStatusTipEvent>
 #include <QToolTip>
@@ -45,10 +46,13 @@ protected:
             // Between hints the labels go back to their own caption.
             if (tip.isEmpty())
                 tip = QStringLiteral("Información :");
-            if (tip != lastTip) {
-                lastTip = tip;
-                emit Events().Hint(tip);
-            }
+            if (watched->isWidgetType())
+                tipWindow_ = static_cast<QWidget*>(watched)->window();
+            ShowTip(tip);
+        } else if (event->type() == QEvent::Hide && watched == tipWindow_) {
+            // A window that closes takes its hint with it.
+            tipWindow_ = nullptr;
+            ShowTip(QStringLiteral("Información :"));
         } else if (event->type() == QEvent::ToolTip && watched->isWidgetType()) {
             auto* w = static_cast<QWidget*>(watched);
             if (!w->toolTip().isEmpty()) {
@@ -59,6 +63,17 @@ protected:
         }
         return QObject::eventFilter(watched, event);
     }
+
+private:
+    static void ShowTip(const QString& tip)
+    {
+        if (tip == lastTip)
+            return;
+        lastTip = tip;
+        emit Events().Hint(tip);
+    }
+
+    QPointer<QWidget> tipWindow_;
 };
 
 }  // namespace

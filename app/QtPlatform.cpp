@@ -19,6 +19,7 @@
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
 #include <QScreen>
@@ -56,6 +57,13 @@ public:
 private:
     QPointer<QWidget> window_;
 };
+
+// Paints what waits to be painted and hands it to the display server, without
+// handling any other event: input and timers stay queued.
+void PaintPending()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+}
 
 }  // namespace
 
@@ -101,6 +109,9 @@ uint32_t QtPlatform::Pause(uint32_t ms)
 {
     QElapsedTimer t;
     t.start();
+    // What a window changed just before (a typed digit, a counter, a carry)
+    // is seen during the pause, not after it.
+    PaintPending();
     // Sleeping rather than spinning: the program takes no input meanwhile either way.
     while (uint64_t(t.elapsed()) < ms)
         QThread::msleep(ulong(ms - uint64_t(t.elapsed())));
@@ -198,9 +209,22 @@ bool QtPlatform::PrintPreview(QPrinter* printer, QWidget* parent, const QString&
                      [&painted, &paint](QPrinter* p) { painted = paint(p) && painted; });
     // The tool bar takes no focus: give its print action the usual keys.
     const QString printText = QCoreApplication::translate("QPrintPreviewDialog", "Print");
-    for (QAction* action : dialog.findChildren<QAction*>())
-        if (action->text() == printText && action->shortcut().isEmpty())
+    auto* preview = dialog.findChild<QPrintPreviewWidget*>();
+    for (QAction* action : dialog.findChildren<QAction*>()) {
+        if (action->text() != printText)
+            continue;
+        if (action->shortcut().isEmpty())
             action->setShortcut(QKeySequence::Print);
+        // The printer was chosen before the preview: it prints there at once,
+        // without a second print dialog.
+        if (preview) {
+            QObject::disconnect(action, &QAction::triggered, nullptr, nullptr);
+            QObject::connect(action, &QAction::triggered, &dialog, [preview, &dialog] {
+                preview->print();
+                dialog.accept();
+            });
+        }
+    }
     dialog.setWindowState(Qt::WindowMaximized);
     GiveBackActivation back;
     dialog.exec();

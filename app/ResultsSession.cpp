@@ -77,9 +77,9 @@ void UsePlayers(const QString& path, const std::vector<PlayerRecord>& players)
     PlayersChanged();
 }
 
-Outcome SaveWhole(const QString& path, const QDate& headerDate)
+Outcome SaveWhole(const QString& path, const QDate& headerDate, bool keepBeyondTable)
 {
-    return FromSave(ResultsFile::WriteWhole(path, headerDate, game.players, game.playerCount));
+    return FromSave(ResultsFile::WriteWhole(path, headerDate, game.players, game.playerCount, keepBeyondTable));
 }
 
 Outcome Append(const QString& path, const QDate& headerDate)

@@ -42,7 +42,7 @@ void UsePlayers(const QString& path, const std::vector<PlayerRecord>& players);
 
 // The players in memory as the whole file, or after the players of an
 // existing one (a missing one is made). Ok marks the results saved.
-Outcome SaveWhole(const QString& path, const QDate& headerDate);
+Outcome SaveWhole(const QString& path, const QDate& headerDate, bool keepBeyondTable = false);
 Outcome Append(const QString& path, const QDate& headerDate);
 
 // A file's players one at a time, as a printout takes them.

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Cifrolo developers
 #include "app/Windows.h"
 
+#include "app/FirstAnswer.h"
 #include "logic/Scoring.h"
 
 #include "forms/TForm_Acierto.h"
@@ -75,6 +76,11 @@ void CreateWindows()
     // counters of the window they are reached from.
     Form_sumas3b->ShareKindCounters(Form_sumas3);
     Form_sumas4b->ShareKindCounters(Form_sumas4);
+
+    for (QDialog* dialog : std::initializer_list<QDialog*>{
+             Form_jugadores, Form_aviso_error, Form_Resultados, Form_puntos, Form_muchos_aciertos,
+             Form_Acierto, Form_paginas, Form_directorio})
+        KeepFirstAnswer(dialog);
 }
 
 void DestroyWindows()

@@ -56,3 +56,15 @@ AtomicResult AppendAtomically(const QString& path, const QByteArray& tail, qint6
     bytes.append(tail);
     return WriteAtomically(path, bytes);
 }
+
+FileLock::FileLock(const QString& path, int waitMs)
+{
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile()) {
+        locked_ = true;
+        return;
+    }
+    lock_ = std::make_unique<QLockFile>(path + QStringLiteral(".lock"));
+    lock_->setStaleLockTime(kStaleMs);
+    locked_ = lock_->tryLock(waitMs) || lock_->error() != QLockFile::LockFailedError;
+}

@@ -3,7 +3,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QLockFile>
 #include <QString>
+#include <memory>
 
 // Saving without ever leaving a half-written file in place of a good one:
 // the new contents go to a temporary file beside the target, which then
@@ -22,3 +24,22 @@ AtomicResult WriteAtomically(const QString& path, const QByteArray& bytes);
 // of it when negative) are copied, `tail` is added, and the whole replaces
 // the file. A missing file counts as empty.
 AtomicResult AppendAtomically(const QString& path, const QByteArray& tail, qint64 keep = -1);
+
+// Held for a whole read-change-replace of a file that two games may change at
+// once (two computers of a classroom on one shared folder): a lock file beside
+// it ("name.lock"). One left behind by a game that died is taken over after
+// kStaleMs. A file that is not a regular one (a device) needs no lock.
+class FileLock {
+public:
+    static constexpr int kWaitMs = 5000;
+    static constexpr int kStaleMs = 30000;
+    explicit FileLock(const QString& path, int waitMs = kWaitMs);
+    // False when another game kept the file longer than waitMs: the change
+    // must not be made. Where no lock can be made (a read-only folder) the
+    // change goes on and fails, or not, on its own.
+    bool Locked() const { return locked_; }
+
+private:
+    std::unique_ptr<QLockFile> lock_;
+    bool locked_ = false;
+};

@@ -90,4 +90,12 @@ Save Write(const QString& path, const List& list)
     }
 }
 
+Save Update(const QString& path, const std::function<List(const List&)>& change)
+{
+    const FileLock lock(path);
+    if (!lock.Locked())
+        return Save::CannotWrite;
+    return Write(path, change(Read(path)));
+}
+
 }  // namespace PointsFile

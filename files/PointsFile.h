@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QString>
 #include <array>
+#include <functional>
 
 // The points file (puntos.psu): ten 24-byte records, best first, no header.
 // A record is a 20-byte zero-terminated name in the OEM code page and the
@@ -39,5 +40,8 @@ enum class Save {
 };
 // Replaces the file atomically.
 Save Write(const QString& path, const List& list);
+// Reads the list, changes it and replaces the file, holding the file's lock
+// throughout: a list another game saved meanwhile is changed, not lost.
+Save Update(const QString& path, const std::function<List(const List&)>& change);
 
 }  // namespace PointsFile

@@ -48,7 +48,8 @@ PlayerRecord Decode(const char* bytes)
 Check Reader::Open(const QString& path)
 {
     file_ = std::make_unique<QFile>(path);
-    if (QFileInfo(path).isDir() || !file_->open(QIODevice::ReadOnly))
+    // Opening a pipe would wait for a writer for ever; a device never ends.
+    if (!QFileInfo(path).isFile() || !file_->open(QIODevice::ReadOnly))
         return Check::CannotRead;
     return Open(file_.get());
 }
@@ -61,8 +62,10 @@ Check Reader::Open(QIODevice* device)
     const qint64 n = ReadBlock(block);
     if (n < 0)
         return Check::CannotRead;
-    // A file shorter than a header cannot hold the signature.
-    if (n < kSize || !IsHeader(block))
+    // A file shorter than a header could not be read as one.
+    if (n < kSize)
+        return Check::CannotRead;
+    if (!IsHeader(block))
         return Check::NotResults;
     return Check::Ok;
 }
@@ -121,7 +124,7 @@ Contents Read(QIODevice* device, int maxRecords)
 Contents Read(const QString& path, int maxRecords)
 {
     QFile f(path);
-    if (QFileInfo(path).isDir() || !f.open(QIODevice::ReadOnly))
+    if (!QFileInfo(path).isFile() || !f.open(QIODevice::ReadOnly))
         return {};
     return Read(&f, maxRecords);
 }
@@ -152,15 +155,54 @@ Save FromAtomic(AtomicResult r)
 }
 } // namespace
 
-Save WriteWhole(const QString& path, const QDate& headerDate, const PlayerRecord* players, int count)
+namespace {
+// The whole records after the first kMaxRecords of a results file: those a
+// reader leaves out of the table. False when the file cannot be read.
+bool RecordsBeyondTable(const QString& path, QByteArray& records)
 {
-    return FromAtomic(WriteAtomically(path, FileBytes(headerDate, players, count)));
+    records.clear();
+    QFile f(path);
+    if (!QFileInfo(path).isFile() || !f.open(QIODevice::ReadOnly))
+        return !QFileInfo::exists(path);
+    Reader reader;
+    switch (reader.Open(&f)) {
+    case Check::NotResults: return true; // not ours: nothing to keep
+    case Check::CannotRead: return false;
+    case Check::Ok: break;
+    }
+    if (!f.seek(qint64(kSize) * (1 + kMaxRecords)))
+        return true;
+    records = f.readAll();
+    records.truncate(records.size() / kSize * kSize);
+    return f.error() == QFileDevice::NoError;
+}
+} // namespace
+
+Save WriteWhole(const QString& path, const QDate& headerDate, const PlayerRecord* players, int count,
+                bool keepBeyondTable)
+{
+    const FileLock lock(path);
+    if (!lock.Locked())
+        return Save::CannotWrite;
+    QByteArray bytes = FileBytes(headerDate, players, count);
+    if (keepBeyondTable) {
+        QByteArray beyond;
+        if (!RecordsBeyondTable(path, beyond))
+            return Save::CannotCheck;
+        bytes += beyond;
+    }
+    return FromAtomic(WriteAtomically(path, bytes));
 }
 
 Save Append(const QString& path, const QDate& headerDate, const PlayerRecord* players, int count)
 {
+    // From the count of the records to the replacement: another game's
+    // append in between would be lost.
+    const FileLock lock(path);
+    if (!lock.Locked())
+        return Save::CannotWrite;
     if (!QFileInfo::exists(path))
-        return WriteWhole(path, headerDate, players, count);
+        return FromAtomic(WriteAtomically(path, FileBytes(headerDate, players, count)));
     qint64 existing = 0;
     {
         Reader reader;
@@ -179,7 +221,10 @@ Save Append(const QString& path, const QDate& headerDate, const PlayerRecord* pl
         const auto record = Encode(players[i]);
         tail.append(record.data(), kSize);
     }
-    return FromAtomic(AppendAtomically(path, tail, kSize * (existing + 1)));
+    const AtomicResult appended = AppendAtomically(path, tail, kSize * (existing + 1));
+    // The file is there: not being able to replace it is a failure to save,
+    // not one to create it.
+    return appended == AtomicResult::CannotCreate ? Save::CannotWrite : FromAtomic(appended);
 }
 
 } // namespace ResultsFile

@@ -79,8 +79,11 @@ enum class Save {
     TooLong,      // appending: more than kMaxRecords records in all
 };
 
-// The whole file, replaced atomically.
-Save WriteWhole(const QString& path, const QDate& headerDate, const PlayerRecord* players, int count);
+// The whole file, replaced atomically. keepBeyondTable: the records after
+// the first kMaxRecords of the file being replaced (those a reader leaves
+// out) follow the players unchanged.
+Save WriteWhole(const QString& path, const QDate& headerDate, const PlayerRecord* players, int count,
+                bool keepBeyondTable = false);
 // The players after the records of an existing file (a missing one is
 // created with the header), never more than kMaxRecords records in all.
 // The new file replaces the old one atomically; a fragment at the old end

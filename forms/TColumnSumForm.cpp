@@ -73,7 +73,8 @@ TColumnSumForm::TColumnSumForm(const Design& design, QWidget* parent)
 
     Memo_res = MakeAnswerBox("Memo_res", design.answerBox, 1, design.answerPixels);
     if (!design.carryBoxLefts.empty()) {
-        Memo_mellevo = MakeAnswerBox("Memo_mellevo", design.carryBox, 1, design.carryPixels);
+        Memo_mellevo = MakeAnswerBox("Memo_mellevo", design.carryBox, 1,
+                                     design.carryBoxPixels > 0 ? design.carryBoxPixels : design.carryPixels);
         Memo_mellevo->hide();
         connect(Memo_mellevo, &QLineEdit::textChanged, this, &TColumnSumForm::Memo_mellevoChange);
     }

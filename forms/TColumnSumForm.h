@@ -55,6 +55,7 @@ public:
         std::vector<QPoint> carryLabels = {};
         QSize carryCell = {};
         int carryPixels = 24;
+        int carryBoxPixels = 0;  // Memo_mellevo's digits; 0: carryPixels
         std::vector<int> carryBoxLefts = {};
         QRect carryBox = {};
         // The instruction in Label1; an empty rect: none.

@@ -4,6 +4,7 @@
 
 #include "app/Accessibility.h"
 #include "app/Fonts.h"
+#include "app/GameEvents.h"
 #include "app/GameState.h"
 #include "app/MistakeNotes.h"
 #include "app/Platform.h"
@@ -23,6 +24,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPainter>
 #include <QPainterPath>
 #include <QShowEvent>
@@ -98,6 +100,13 @@ TExerciseForm::TExerciseForm(ExerciseKind kind, const QString& caption, QSize cl
     SetTextColour(Label_explicacion, QColor(0x00, 0x00, 0x80));
     Label_explicacion->hide();
 
+    Label_jugador = new QLabel(this);
+    Label_jugador->setObjectName(QStringLiteral("Label_jugador"));
+    Label_jugador->setFont(DesignFont(QStringLiteral("MS Sans Serif"), 12, true));
+    Label_jugador->setAccessibleName(QStringLiteral("Jugador actual"));
+    SetTextColour(Label_jugador, QColor(0x00, 0x00, 0x80));
+    connect(&Events(), &GameEvents::PlayerChanged, this, [this] { ShowPlayerName(); });
+
     // FormCreate. A picture that does not decode leaves the area empty, as
     // a missing one does.
     if (FileExists(pictureFile)) {
@@ -126,6 +135,16 @@ QPixmap TExerciseForm::CheckPicture()
     p.setPen(QPen(QColor(0x00, 0x80, 0x00), 3.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPath(tick);
     return picture;
+}
+
+void TExerciseForm::ShowPlayerName()
+{
+    // Top left, above the counters and below a menu bar if there is one.
+    const auto* bar = findChild<QMenuBar*>(QString(), Qt::FindDirectChildrenOnly);
+    Label_jugador->setGeometry(6, bar ? bar->geometry().bottom() + 1 : 0, 150, 15);
+    const bool known = game.currentPlayer >= 1 && game.currentPlayer <= game.playerCount;
+    Label_jugador->setText(known ? QStringLiteral("Turno: ") + game.CurrentRecord().Name() : QString());
+    Label_jugador->raise();
 }
 
 void TExerciseForm::PlaceCounterBoxes(QPoint hitsBox, QPoint missesBox)
@@ -399,8 +418,10 @@ void TExerciseForm::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     // A window restored from the taskbar is not a new opening.
-    if (!event->spontaneous())
+    if (!event->spontaneous()) {
+        ShowPlayerName();
         FormShow();
+    }
 }
 
 void TExerciseForm::done(int result)

@@ -57,6 +57,10 @@ public:
     // The tick drawn on the check buttons.
     static QPixmap CheckPicture();
 
+    // Whose turn it is, in the window itself: placed as designed, it may
+    // cover the main window's player panel.
+    void ShowPlayerName();
+
     // Controls of every exercise window, by their design names.
     QLabel* Image1 = nullptr;
     QGroupBox* GroupBox1 = nullptr;
@@ -66,6 +70,7 @@ public:
     // What the child's own history says a wrong digit means, shown beside
     // the box once the notice closes, until the next key.
     QLabel* Label_explicacion = nullptr;
+    QLabel* Label_jugador = nullptr;
 
 protected:
     // Creation: builds the window and the counter boxes (at 25,30 and 25,130),

@@ -12,6 +12,7 @@
 #include "logic/Scoring.h"
 #include "widgets/TColor95Button.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -119,5 +120,17 @@ void TForm_Acierto::Color95Button1Click()
 }
 
 void TForm_Acierto::Button_nuloClick() {}
+
+void TForm_Acierto::keyPressEvent(QKeyEvent* event)
+{
+    // With the focus on a button the accelerator needs no Alt, as on the
+    // wrong-answer notice; the keys Button_nulo ignores arrive here.
+    constexpr auto kOtherModifiers = Qt::ControlModifier | Qt::MetaModifier;
+    if (event->key() == Qt::Key_S && !(event->modifiers() & kOtherModifiers) && !event->isAutoRepeat()) {
+        Color95Button1->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
 
 void TForm_Acierto::reject() {}

@@ -12,6 +12,7 @@
 #include "app/Services.h"
 #include "app/Windows.h"
 #include "forms/ResultsPrintout.h"
+#include "forms/TForm_paginas.h"
 #include "widgets/TColor95Button.h"
 
 #include <QAction>
@@ -45,8 +46,10 @@ const QString kCannotSave =
 const QString kNoLastFile = QStringLiteral(
     "Opción no disponible.\n\nNo se ha leído ningún archivo\no\nla última operación de lectura o grabación "
     "de resultados\nno se completó o falló.\n\nUsa la opción 'Guardar como...'.");
-const QString kNoPrinter =
-    QStringLiteral("Debe haber alguna impresora instalada en Windows, para poder usar esta opción");
+// The same words as the worksheets'.
+const QString kNoPrinter = QStringLiteral(
+    "\nNo se han podido preparar las hojas para imprimir.\n\n"
+    "Comprueba la impresora o el archivo elegido y vuelve a intentarlo.\n");
 
 // Key and mouse presses that reach the program while it prints: they are
 // taken from the queue and only remembered, so that the printout can ask
@@ -122,8 +125,7 @@ QAction* Entry(QMenu* menu, const char* name, const QString& text)
 } // namespace
 
 TForm_Resultados::TForm_Resultados(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      printer_(std::make_unique<QPrinter>(QPrinter::HighResolution))
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setObjectName(QStringLiteral("TForm_Resultados"));
     setWindowTitle(QStringLiteral("Control  de  resultados"));
@@ -131,8 +133,6 @@ TForm_Resultados::TForm_Resultados(QWidget* parent)
     QFont bold = DesignFont(QStringLiteral("MS Sans Serif"), 13, true);
     setFont(plain);
     setFixedSize(578, 338);
-    // The printout's gaps are in device units, sized for a 300 dpi page.
-    printer_->setResolution(300);
 
     Caption(this, QStringLiteral("Jugador/es:"), 10, 24, 72, plain);
     ComboBox_nombres = new QComboBox(this);
@@ -408,12 +408,12 @@ bool TForm_Resultados::ReadPlayersFromFile()
     return true;
 }
 
-bool TForm_Resultados::WriteWholeFile(const QString& path)
+bool TForm_Resultados::WriteWholeFile(const QString& path, bool keepBeyondTable)
 {
     ResultsSession::Outcome outcome;
     {
         BusyCursor busy;
-        outcome = ResultsSession::SaveWhole(path, headerDate_);
+        outcome = ResultsSession::SaveWhole(path, headerDate_, keepBeyondTable);
     }
     switch (outcome) {
     case ResultsSession::Outcome::Ok: return true;
@@ -475,7 +475,7 @@ void TForm_Resultados::StampDates()
 void TForm_Resultados::Guardar1Click()
 {
     if (game.resultsFileKnown && !game.lastResultsFile.isEmpty()) {
-        WriteWholeFile(game.lastResultsFile);
+        WriteWholeFile(game.lastResultsFile, true);
         return;
     }
     Fail(kNoLastFile);
@@ -503,14 +503,14 @@ void TForm_Resultados::Aadiralarchivo1Click()
 
 void TForm_Resultados::Imprimirresultadosactuales1Click()
 {
-    if (ThePlatform().PrintDialog(printer_.get(), this))
+    if (ThePlatform().PrintDialog(&Printer(), this))
         PrintCurrentResults();
 }
 
 void TForm_Resultados::Imprimirresultadosdeunarchivo1Click()
 {
     MakeResultsPattern();
-    if (ThePlatform().PrintDialog(printer_.get(), this))
+    if (ThePlatform().PrintDialog(&Printer(), this))
         PrintResultsOfFile();
 }
 
@@ -534,15 +534,21 @@ void TForm_Resultados::PrintResultsOfFile()
     PrintRecords(FileNameOf(game.resultsPath), [&reader](PlayerRecord& r) { return reader.Next(r); });
 }
 
+QPrinter& TForm_Resultados::Printer() { return *Form_paginas->Printer(); }
+
 void TForm_Resultados::PrintRecords(const QString& fileName, const std::function<bool(PlayerRecord&)>& next)
 {
-    const QPageLayout::Orientation saved = printer_->pageLayout().orientation();
-    printer_->setPageOrientation(QPageLayout::Landscape);
-    printer_->setDocName(QStringLiteral("Cifrolo Resultados"));
+    QPrinter& printer = Printer();
+    const QPageLayout::Orientation saved = printer.pageLayout().orientation();
+    const int savedResolution = printer.resolution();
+    // The printout's gaps are in device units, sized for a 300 dpi page.
+    printer.setResolution(300);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setDocName(QStringLiteral("Cifrolo Resultados"));
     {
         BusyCursor busy;
         QPainter painter;
-        if (!painter.begin(printer_.get())) {
+        if (!painter.begin(&printer)) {
             BusyCursor::Lifted lifted;
             ThePlatform().ShowMessage(kNoPrinter);
         } else {
@@ -561,11 +567,12 @@ void TForm_Resultados::PrintRecords(const QString& fileName, const std::function
                 watcher.SetWatching(true);
                 return stop;
             };
-            printout.newPage = [this] { return printer_->newPage(); };
-            printout.abortJob = [this] { printer_->abort(); };
+            printout.newPage = [&printer] { return printer.newPage(); };
+            printout.abortJob = [&printer] { printer.abort(); };
             if (printout.Print(ResultsPrintout::SourceLine(fileName), next))
                 painter.end();
         }
     }
-    printer_->setPageOrientation(saved);
+    printer.setPageOrientation(saved);
+    printer.setResolution(savedResolution);
 }

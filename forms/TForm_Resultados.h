@@ -84,7 +84,8 @@ public:
     // file. False when nothing was read; the players are then untouched.
     bool ReadPlayersFromFile();
     // False on failure, already reported.
-    bool WriteWholeFile(const QString& path);
+    // keepBeyondTable: "Guardar" keeps the records a read left out of the table.
+    bool WriteWholeFile(const QString& path, bool keepBeyondTable = false);
     bool AppendToFile();
     // The save dialog until the operation succeeds or the user cancels.
     bool SaveDialogLoop(bool append);
@@ -93,8 +94,9 @@ public:
 
     void PrintCurrentResults();
     void PrintResultsOfFile();
-    // The printer the print dialog sets up (tests point it at a PDF file).
-    QPrinter& Printer() { return *printer_; }
+    // The printer the print dialog sets up (tests point it at a PDF file):
+    // the page dialog's, one for the whole run.
+    QPrinter& Printer();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -105,5 +107,4 @@ private:
     void Fail(const QString& text, bool beep = true);
 
     QDate headerDate_;
-    std::unique_ptr<QPrinter> printer_;
 };

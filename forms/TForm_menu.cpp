@@ -8,9 +8,11 @@
 #include "app/GameEvents.h"
 #include "app/GameState.h"
 #include "app/HistoryDeletion.h"
+#include "app/HelpKey.h"
 #include "app/Platform.h"
 #include "app/Services.h"
 #include "app/Windows.h"
+#include "forms/TExerciseForm.h"
 #include "forms/TForm_Resultados.h"
 #include "forms/TForm_ayuda.h"
 #include "forms/TForm_cmental1.h"
@@ -33,10 +35,12 @@
 #include <QFileInfo>
 #include <QFrame>
 #include <QGroupBox>
+#include <QHash>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QUrl>
 
@@ -50,6 +54,26 @@ const QString kResolutionWarning = QStringLiteral(
     "\nEste programa ha diso diseñado para una resolución mínima de pantalla de 640x480 pixels. "
     "\n\nSi se usa una resolución menor, algunas zonas de la pantalla de juego, no serán "
     "visibles.\n\nSe recomienda cambiar la resolución de la pantalla, como mínimo a 640x480.\n");
+
+// The section of the help that a window's help context stands for; none
+// (the first page) for the main window and windows without a topic.
+QString HelpSection(const QWidget* window)
+{
+    if (!window)
+        return {};
+    if (const auto* exercise = qobject_cast<const TExerciseForm*>(window))
+        return exercise->HelpContext() > 0 ? QStringLiteral("ejercicios") : QString();
+    static const QHash<QString, QString> sections = {
+        {QStringLiteral("TForm_jugadores"), QStringLiteral("jugadores")},
+        {QStringLiteral("TForm_Resultados"), QStringLiteral("resultados")},
+        {QStringLiteral("TForm_puntos"), QStringLiteral("mejores")},
+        {QStringLiteral("TForm_paginas"), QStringLiteral("fichas")},
+        {QStringLiteral("TForm_aviso_error"), QStringLiteral("avisos")},
+        {QStringLiteral("TForm_Acierto"), QStringLiteral("avisos")},
+        {QStringLiteral("TForm_muchos_aciertos"), QStringLiteral("avisos")},
+    };
+    return sections.value(window->objectName());
+}
 
 QAction* AddEntry(QMenu* menu, const char* name, const QString& caption, const QString& hint)
 {
@@ -414,6 +438,7 @@ void TForm_menu::BuildMenus()
     connect(Concincofilas1, &QAction::triggered, this, &TForm_menu::Concincofilas1Click);
     connect(Clculomental2, &QAction::triggered, this, &TForm_menu::Clculomental2Click);
     connect(Ayuda2, &QAction::triggered, this, &TForm_menu::Ayuda2Click);
+    InstallHelpKey(this, [this](QWidget* front) { ShowHelp(HelpSection(front)); });
     connect(Autor1, &QAction::triggered, this, &TForm_menu::Autor1Click);
 }
 
@@ -698,15 +723,22 @@ void TForm_menu::Terminar1Click()
         ExitGame();
 }
 
-void TForm_menu::Ayuda2Click()
+void TForm_menu::Ayuda2Click() { ShowHelp(QString()); }
+
+void TForm_menu::ShowHelp(const QString& section)
 {
     const QString page = QDir(game.startDirectory).filePath(QStringLiteral("ayuda/index.html"));
-    if (QFileInfo(page).isFile() && ThePlatform().OpenUrl(QUrl::fromLocalFile(page)))
+    QUrl url = QUrl::fromLocalFile(page);
+    if (!section.isEmpty())
+        url.setFragment(section);
+    if (QFileInfo(page).isFile() && ThePlatform().OpenUrl(url))
         return;
     // No program opens web pages (or the page is gone): show it ourselves.
     if (!Form_ayuda)
         Form_ayuda = new TForm_ayuda(this);
     Form_ayuda->ShowPage(page);
+    if (!section.isEmpty())
+        Form_ayuda->TextBrowser_ayuda->scrollToAnchor(section);
     Form_ayuda->show();
     Form_ayuda->raise();
     Form_ayuda->activateWindow();

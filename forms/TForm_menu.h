@@ -149,6 +149,8 @@ public:
     void Concincofilas1Click();
     void Clculomental2Click();
     void Ayuda2Click();
+    // The help, at a section of it (an anchor of the page) or at its start.
+    void ShowHelp(const QString& section);
     void Autor1Click();
 
     // Enables the two turn buttons when more than one player is registered.

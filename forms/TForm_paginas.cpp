@@ -8,6 +8,7 @@
 #include "app/Platform.h"
 #include "widgets/TxpButton.h"
 
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -28,6 +29,8 @@ QLineEdit* MakeEdit(QWidget* parent, const char* name, int x, int y, int w, int 
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,%1}").arg(maxLength)), e));
     return e;
 }
+
+constexpr int kSamplePixels = 15;
 
 // The number in an edit box, or a fallback for a text that is no number.
 int32_t NumberOr(const QString& text, int32_t fallback)
@@ -61,7 +64,7 @@ TForm_paginas::TForm_paginas(QWidget* parent)
                        Qt::AlignLeft | Qt::AlignVCenter);
     // Blanks line the sample's digits up: a fixed-pitch face.
     Label_ej = MakeLabel(this, "Label_ej", QString(), 16, 70, 170, 134,
-                         DesignFont(QStringLiteral("Courier New"), 15, true), Qt::black,
+                         DesignFont(QStringLiteral("Courier New"), kSamplePixels, true), Qt::black,
                          Qt::AlignHCenter | Qt::AlignTop);
     Label_ej->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     SetBackgroundColour(Label_ej, Qt::white);
@@ -129,6 +132,16 @@ void TForm_paginas::FormShow()
     Edit_long->setText(QString::number(printLength / 10));
     Edit1->clear();
     Edit1->setFocus();
+    // A tall sample (the mental one) is set smaller rather than cut.
+    QFont f = Label_ej->font();
+    f.setPixelSize(kSamplePixels);
+    const QRect room = Label_ej->contentsRect();
+    while (f.pixelSize() > 8 &&
+           QFontMetrics(f).boundingRect(room, int(Label_ej->alignment()), Label_ej->text()).height() >
+               room.height()) {
+        f.setPixelSize(f.pixelSize() - 1);
+    }
+    Label_ej->setFont(f);
 }
 
 bool TForm_paginas::SolutionsWanted() const { return RadioButton_soluciones->isChecked(); }

@@ -135,6 +135,8 @@ void TForm_puntos::Timer_persianaTimer()
 {
     Timer_persiana->stop();
     RollOpen(false);
+    // Open, it keeps its designed size: the blind is the only thing that sizes it.
+    setFixedSize(size());
 }
 
 void TForm_puntos::LoadList() { ::LoadList(list_, PointsFile::Read(PointsPath())); }
@@ -171,7 +173,14 @@ void TForm_puntos::ShowList()
 
 void TForm_puntos::SaveList()
 {
-    switch (PointsFile::Write(PointsPath(), ListEntries(list_))) {
+    // Merged again into the list as it is now: another game may have saved.
+    const auto saved = PointsFile::Update(PointsPath(), [this](const PointsFile::List& current) {
+        ::LoadList(list_, current);
+        ::Merge(list_, game.pointsTable, game.playerCount, savedScores_, game.pointsGame);
+        return ListEntries(list_);
+    });
+    ShowList();
+    switch (saved) {
     case PointsFile::Save::Ok:
         RememberSaved(savedScores_, list_, game.pointsGame);
         Color95Button1->setEnabled(false);
@@ -195,5 +204,7 @@ void TForm_puntos::FormClose()
 {
     // A close before the blind opened must not let it unroll the hidden window later.
     Timer_persiana->stop();
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     RollClosed();
 }

@@ -28,6 +28,7 @@ TColumnSumForm::Design Sumas4bDesign()
         .carryLabels = {{375, 25}, {325, 25}},
         .carryCell = {41, 36},
         .carryPixels = 27,
+        .carryBoxPixels = 24,
         .carryBoxLefts = {375, 325},
         .carryBox = {375, 20, 41, 36},
         .instruction = {240, 258, 226, 51},

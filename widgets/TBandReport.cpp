@@ -7,6 +7,10 @@
 #include <QPainter>
 #include <cmath>
 
+namespace {
+constexpr int kSmallestMemoPixels = 7;
+}  // namespace
+
 void TReportItem::Paint(QPainter& painter) const
 {
     if (!visible)
@@ -17,10 +21,19 @@ void TReportItem::Paint(QPainter& painter) const
         painter.setFont(font);
         painter.drawText(geometry, int(alignment) | Qt::TextSingleLine | Qt::TextDontClip, text);
         break;
-    case Type::Memo:
-        painter.setFont(font);
-        painter.drawText(geometry, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
+    case Type::Memo: {
+        // A memo never cuts its text: what does not fit its box is set smaller.
+        constexpr int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+        QFont f = font;
+        painter.setFont(f);
+        while (f.pixelSize() > kSmallestMemoPixels &&
+               painter.boundingRect(geometry, flags, text).height() > geometry.height()) {
+            f.setPixelSize(f.pixelSize() - 1);
+            painter.setFont(f);
+        }
+        painter.drawText(geometry, flags, text);
         break;
+    }
     }
 }
 

@@ -12,11 +12,15 @@
 #include "forms/TForm_menu.h"
 #include "forms/TForm_muchos_aciertos.h"
 #include "forms/TForm_sumas1.h"
+#include "tests/support/TestGame.h"
+#include "widgets/TColor95Button.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -90,6 +94,23 @@ int Answer()
 
 QString Digit(int d) { return QString::number(d); }
 
+// Sends a key, shoots the screen 120 ms later from outside (the game may be
+// inside a pause then) and counts the columns of the answer boxes' blue in a place.
+int BlueColumnsAfterKey(const QString& key, const QRect& place, const QString& file)
+{
+    QProcess shot;
+    const QString script = QStringLiteral("xdotool key %1; sleep .12; import -window root %2").arg(key, file);
+    shot.start(QStringLiteral("sh"), {QStringLiteral("-c"), script});
+    const bool shotTaken = QTest::qWaitFor([&] { return shot.state() == QProcess::NotRunning; });
+    const QImage image = shotTaken ? QImage(file) : QImage();
+    const QRect r = image.rect().intersected(place);
+    int columns = 0;  // a digit's, not the text cursor's
+    for (int x = r.left(), n = 0; x <= r.right(); ++x, columns += n > 3, n = 0)
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            n += qBlue(image.pixel(x, y)) > 150 && qRed(image.pixel(x, y)) + qGreen(image.pixel(x, y)) < 180;
+    return columns;
+}
+
 }  // namespace
 
 class TestDesktop : public QObject {
@@ -102,6 +123,8 @@ private slots:
     void keysAfterTheCelebrationGoToTheAnswerBox();
     void escapeOrCloseInTheUnsavedQuestionGoesBack_data();
     void escapeOrCloseInTheUnsavedQuestionGoesBack();
+    void exerciseWindowsShowWhoseTurnAndTheDigitTyped_data();
+    void exerciseWindowsShowWhoseTurnAndTheDigitTyped();
 
 private:
     QTemporaryDir dir_;
@@ -205,6 +228,42 @@ void TestDesktop::escapeOrCloseInTheUnsavedQuestionGoesBack()
     QTRY_VERIFY_WITH_TIMEOUT(answers.Done() && !QApplication::activeModalWidget(), 10000);
     QVERIFY(!game.exitConfirmed);
     QVERIFY(Form_menu->isVisible());
+}
+
+void TestDesktop::exerciseWindowsShowWhoseTurnAndTheDigitTyped_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<bool>("columns");  // each digit checked as it is typed
+    for (const char* entry : {"Iniciosumassinllevarse1", "Iniciosumasconllevadas1", "Clculomental1"})
+        QTest::newRow(entry) << QString::fromLatin1(entry) << false;
+    for (const char* entry : {"Sumassinllevarse1", "Sumasconllevadas1", "Perfeccionamientodesumas1"})
+        QTest::newRow(entry) << QString::fromLatin1(entry) << true;
+}
+
+void TestDesktop::exerciseWindowsShowWhoseTurnAndTheDigitTyped()
+{
+    QFETCH(QString, entry);
+    QFETCH(bool, columns);
+    SetPlayers({QStringLiteral("Ana"), QStringLiteral("Beto")});
+    Form_menu->findChild<QAction*>(entry)->trigger();
+    QWidget* form = nullptr;
+    QTRY_VERIFY((form = QApplication::activeWindow()) && form != Form_menu && form->isVisible());
+    auto* name = form->findChild<QLabel*>(QStringLiteral("Label_jugador"));
+    QVERIFY(name && form->childAt(name->geometry().center()) == name);  // nothing over it
+    QCOMPARE(name->text(), QStringLiteral("Turno: Ana"));
+    Form_menu->Color95Button_jugadorsiguiente->click();
+    QCOMPARE(name->text(), QStringLiteral("Turno: Beto"));
+    if (!columns)
+        return;
+    auto* box = form->findChild<QLineEdit*>(QStringLiteral("Memo_res"));
+    QTRY_VERIFY(box->hasFocus());
+    QTest::qWait(200);
+    int units = 0;
+    for (int row = 1; auto* l = form->findChild<QLabel*>(QStringLiteral("Label_u_f%1").arg(row)); ++row)
+        units += l->text().toInt();
+    const QRect place(box->mapToGlobal(QPoint(0, 0)), box->size());
+    QVERIFY2(BlueColumnsAfterKey(Digit(units % 10), place, dir_.filePath(QStringLiteral("shot.png"))) > 8,
+             "the right units digit is not on screen during the pause");
 }
 
 QTEST_MAIN(TestDesktop)

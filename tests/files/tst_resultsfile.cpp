@@ -6,11 +6,14 @@
 #include "tests/support/FileSizeLimit.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstring>
+#include <sys/stat.h>
 
 namespace {
 
@@ -157,8 +160,8 @@ private slots:
         QTest::addColumn<ResultsFile::Check>("check");
         QTest::addColumn<int>("records");
         using C = ResultsFile::Check;
-        QTest::newRow("empty") << QByteArray() << C::NotResults << 0;
-        QTest::newRow("short header") << RawHeader().left(71) << C::NotResults << 0;
+        QTest::newRow("empty") << QByteArray() << C::CannotRead << 0;
+        QTest::newRow("short header") << RawHeader().left(71) << C::CannotRead << 0;
         QTest::newRow("header only") << RawHeader() << C::Ok << 0;
         QTest::newRow("signature not ended") << RawHeader("TOLV ZARPOLINA RESX") << C::NotResults << 0;
         QTest::newRow("signature in lower case") << RawHeader("tolv zarpolina res") << C::NotResults << 0;
@@ -184,6 +187,11 @@ private slots:
         const auto read = ResultsFile::Read(path);
         QCOMPARE(read.check, check);
         QCOMPARE(int(read.records.size()), records);
+        if (check == ResultsFile::Check::Ok) {  // saved back with "Guardar": every record returns
+            const auto saved = ResultsFile::WriteWhole(path, kDay, read.records.data(), records, true);
+            QCOMPARE(saved, ResultsFile::Save::Ok);
+            QCOMPARE(ReadAll(path).mid(72), bytes.left(bytes.size() / 72 * 72).mid(72));
+        }
         // A file that is not ours is refused when appending too, and left alone.
         const auto players = Players({QStringLiteral("Eva")});
         const auto saved = ResultsFile::Append(path, kDay, players.data(), 1);
@@ -198,6 +206,9 @@ private slots:
         QCOMPARE(ResultsFile::Read(Path(QStringLiteral("no-existe.rsr"))).check,
                  ResultsFile::Check::CannotRead);
         QCOMPARE(ResultsFile::Read(dir_.path()).check, ResultsFile::Check::CannotRead);
+        const QString pipe = Path(QStringLiteral("tubo.rsr"));  // read, it would wait for a writer
+        QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        QCOMPARE(ResultsFile::Read(pipe).check, ResultsFile::Check::CannotRead);
     }
 
     void hostileNamesStayBounded()
@@ -258,6 +269,19 @@ private slots:
         QCOMPARE(ReadAll(path).left(72), RawHeader());
     }
 
+    void appendsOfSeveralGamesAtOnceAllArrive()
+    {
+        const QString path = Path(QStringLiteral("clase.rsr"));
+        std::vector<std::unique_ptr<QProcess>> games;
+        for (int g = 0; g < 6; ++g) {
+            games.push_back(std::make_unique<QProcess>());
+            games.back()->start(QCoreApplication::applicationFilePath(), {QStringLiteral("--append"), path});
+        }
+        for (auto& game : games)
+            QVERIFY(game->waitForFinished(60000) && game->exitCode() == 0);
+        QCOMPARE(int(ResultsFile::Read(path).records.size()), 6 * 8);
+    }
+
     void appendingDropsAFragmentSoRecordsStayAligned()
     {
         const QString path = Path(QStringLiteral("trozo.rsr"));
@@ -308,7 +332,7 @@ private slots:
         QTest::addColumn<ResultsFile::Save>("whole");
         QTest::addColumn<ResultsFile::Save>("append");
         QTest::newRow("full disk") << QStringLiteral("/dev/full") << ResultsFile::Save::CannotWrite
-                                   << ResultsFile::Save::NotResults;
+                                   << ResultsFile::Save::CannotCheck;
         QTest::newRow("missing folder") << QStringLiteral("no/existe/x.rsr")
                                         << ResultsFile::Save::CannotCreate << ResultsFile::Save::CannotCreate;
         QTest::newRow("a folder") << QString() << ResultsFile::Save::CannotCreate
@@ -358,5 +382,17 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestResultsFile)
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    // A game of appendsOfSeveralGamesAtOnceAllArrive: eight appends of one player.
+    if (argc == 3 && qstrcmp(argv[1], "--append") == 0) {
+        int failed = 0;
+        for (int i = 0; i < 8; ++i)
+            failed += ResultsFile::Append(argv[2], kDay, Players({"Ana"}).data(), 1) != ResultsFile::Save::Ok;
+        return failed;
+    }
+    TestResultsFile test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_resultsfile.moc"

@@ -10,12 +10,14 @@
 #include "widgets/TColor95Button.h"
 #include "widgets/TGIFImage.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QBuffer>
 #include <QDialog>
 #include <QFile>
 #include <QLabel>
+#include <QSignalSpy>
 #include <QStatusTipEvent>
 #include <QTemporaryDir>
 #include <QTextBrowser>
@@ -486,6 +488,35 @@ private slots:
                      qPrintable(shown));
             QVERIFY(!Form_menu->Form_ayuda->isModal());
         }
+    }
+
+    // Closed first (by the window manager), the dialog ignores the click a
+    // mnemonic key animated; shown again, it answers again.
+    void aClickAfterTheDialogAnsweredDoesNothing_data()
+    {
+        QTest::addColumn<QString>("button");
+        const std::pair<const char*, const char*> rows[] = {
+            {"TForm_jugadores", "xpButton2"}, {"TForm_aviso_error", "Color95Button1"},
+            {"TForm_Acierto", "Color95Button1"}, {"TForm_Resultados", "Color95Button_cerrar"},
+            {"TForm_puntos", "Color95Button2"}, {"TForm_paginas", "xpButton1"},
+            {"TForm_directorio", "xpButton_aceptar"}};
+        for (auto [window, button] : rows)
+            QTest::addRow("%s %s", window, button) << QString::fromLatin1(button);
+    }
+    void aClickAfterTheDialogAnsweredDoesNothing()
+    {
+        QFETCH(QString, button);
+        const QString window = QString::fromLatin1(QTest::currentDataTag()).section(QLatin1Char(' '), 0, 0);
+        auto* dialog = Form_menu->findChild<QDialog*>(window);
+        auto* b = Control<QAbstractButton>(dialog, button);
+        QSignalSpy clicks(b, &QAbstractButton::clicked);
+        Fake().OnModal(dialog->objectName(), [](QDialog* d) { d->done(QDialog::Rejected); });
+        ThePlatform().RunModal(dialog);
+        b->click();
+        QCOMPARE(clicks.count(), 0);
+        Fake().OnModal(dialog->objectName(), [b](QDialog*) { b->click(); });
+        ThePlatform().RunModal(dialog);
+        QCOMPARE(clicks.count(), 1);
     }
 };
 

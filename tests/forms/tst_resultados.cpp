@@ -175,8 +175,9 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("message");
-        QTest::newRow("foreign") << QByteArray("hola, esto no es un archivo de resultados") << kNotResults;
-        QTest::newRow("header cut short") << ResultsBytes({}).left(40) << kNotResults;
+        QTest::newRow("foreign") << QByteArray("hola, esto no es un archivo de resultados").repeated(2)
+                                 << kNotResults;
+        QTest::newRow("header cut short") << ResultsBytes({}).left(40) << kCannotRead;
         QTest::newRow("a folder") << QByteArray() << kCannotRead;
     }
     void aFileThatCannotBeUsedChangesNothing()

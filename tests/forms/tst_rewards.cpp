@@ -199,7 +199,7 @@ void TestRewards::noticeIgnoresKeys_data()
     QTest::newRow("space on the focus") << int(Qt::Key_Space) << false;
     QTest::newRow("return on the focus") << int(Qt::Key_Return) << false;
     QTest::newRow("enter on the focus") << int(Qt::Key_Enter) << false;
-    QTest::newRow("letter s on the focus") << int(Qt::Key_S) << false;
+    QTest::newRow("a letter on the focus") << int(Qt::Key_X) << false;
     QTest::newRow("escape") << int(Qt::Key_Escape) << true;
     QTest::newRow("return to the window") << int(Qt::Key_Return) << true;
 }

@@ -306,9 +306,11 @@ QImage paintPaper()
     p.drawLine(22, 0, 22, h);
 
     smooth(p);
-    // A few pastel doodles in the corners, well away from the digits.
-    drawStar(p, QPointF(w - 20, 19), 10, 12, QColor(0xff, 0xe8, 0x99), 1.2);
-    drawStar(p, QPointF(w - 40, 34), 6, -10, QColor(0xff, 0xcf, 0xe3), 1.0);
+    // A few pastel doodles in the corners. The windows stretch the paper and
+    // set their digits from its middle to its right edge, the top row near
+    // the top: the stars sit by the margin, left of every column.
+    drawStar(p, QPointF(42, 20), 10, 12, QColor(0xff, 0xe8, 0x99), 1.2);
+    drawStar(p, QPointF(62, 35), 6, -10, QColor(0xff, 0xcf, 0xe3), 1.0);
     drawSparkle(p, QPointF(w - 16, h - 18), 7, QColor(0xbf, 0xe3, 0xff));
     drawSparkle(p, QPointF(w - 32, h - 10), 4, QColor(0xd7, 0xf2, 0xc2));
     p.end();
