@@ -226,6 +226,34 @@ private slots:
         QVERIFY2(sentences[0].text.contains(says), qPrintable(sentences[0].text));
     }
 
+    // Shown on the 3rd, then carried right in six columns: overcome on the
+    // day of the sixth; a miss at the sixth is not.
+    void overcomeErrorSaysSuperado_data()
+    {
+        QTest::addColumn<QString>("last");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("run complete") << "r1:8/8"
+                                      << "superado el 6 de diciembre";
+        QTest::newRow("missed again") << "r1:8/7"
+                                      << "";
+    }
+    void overcomeErrorSaysSuperado()
+    {
+        QFETCH(QString, last);
+        QFETCH(QString, says);
+        std::vector<Practice::Sum> sums = {
+            Sum(1, Kind::Sumas4, "47+38", On(3), "r0:5/5 c1:1/1 r1:8/7 r1:8/8")};
+        for (int i = 0; i < 6; ++i)
+            sums.push_back(Sum(2 + i, Kind::Sumas4, "47+38", On(4 + i / 2),
+                               "r0:5/5 c1:1/1 " + (i < 5 ? QStringLiteral("r1:8/8") : last)));
+        QString text;
+        for (const Progress::Sentence& s :
+             Progress::Build(QStringLiteral("Ana"), Progress::Period::All, On(8), sums).sentences)
+            text += s.id == QLatin1String("olvida-llevada") ? s.text : QString();
+        QCOMPARE(text.contains(QStringLiteral("superado")), !says.isEmpty());
+        QVERIFY2(text.contains(says), qPrintable(text));
+    }
+
     void emptyPeriod()
     {
         const Progress::Report r = Progress::Build(QStringLiteral("Ana"), Progress::Period::Week, On(7), {});
