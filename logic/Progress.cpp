@@ -431,14 +431,14 @@ std::vector<ErrorCount> ErrorCounts(const Diagnosis::Result& result)
 
 std::vector<Overcome> Overcomes(const Diagnosis::Result& result, const std::vector<Practice::Sum>& sums)
 {
-    QStringList ids = Review::ColumnErrors();
-    for (const Diagnosis::Finding& f : result.facts)
-        if (f.seen > 0 && !ids.contains(f.id))
-            ids.push_back(f.id);
+    // Only what the child really did: a wrong digit where an error could
+    // show is not that error unless the diagnosis saw it there.
     std::vector<Overcome> out;
-    for (const QString& id : ids)
-        if (const std::optional<QDateTime> at = Review::OvercomeAt(id, sums))
-            out.push_back({id, at->date()});
+    for (const std::vector<Diagnosis::Finding>* findings : {&result.errors, &result.facts})
+        for (const Diagnosis::Finding& f : *findings)
+            if (f.seen > 0 && (Review::ColumnErrors().contains(f.id) || Mistakes::ParseFactId(f.id)))
+                if (const std::optional<QDateTime> at = Review::OvercomeAt(f.id, sums))
+                    out.push_back({f.id, at->date()});
     return out;
 }
 

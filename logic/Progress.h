@@ -101,8 +101,7 @@ struct Overcome {
     QString id;
     QDate date;
 };
-// The column errors, and the facts the diagnosis saw missed, overcome within
-// the sums, in catalogue order.
+// The column errors and facts the diagnosis saw, overcome within the sums.
 std::vector<Overcome> Overcomes(const Diagnosis::Result& result, const std::vector<Practice::Sum>& sums);
 // Marks each sentence of an overcome error, and adds one for an error the
 // diagnosis no longer names: "Ya no le pasa: superado el 3 de diciembre."
