@@ -22,6 +22,10 @@ void MistakeNotes::Load(const QString& player, std::vector<Practice::Sum> sums)
 
 void MistakeNotes::Dealt(const QString& player, ExerciseKind kind, const QString& rows)
 {
+    if (source_ && !player.isEmpty() && !asked_.contains(player)) {
+        asked_.insert(player);
+        Load(player, source_(player));
+    }
     std::vector<Practice::Sum>& kept = sums_[player];
     if (kept.size() >= kKeptSums)
         kept.erase(kept.begin());
@@ -47,6 +51,7 @@ QString MistakeNotes::Key(Practice::Box box, int32_t col, int32_t expected, int3
 void MistakeNotes::Clear()
 {
     sums_.clear();
+    asked_.clear();
     open_ = false;
 }
 

@@ -6,7 +6,9 @@
 #include "logic/Practice.h"
 
 #include <QHash>
+#include <QSet>
 #include <QString>
+#include <functional>
 #include <vector>
 
 // Each child's sums, as the exercise windows tell them, so that a wrong digit
@@ -14,6 +16,10 @@
 // sums of this run, after any loaded from the practice history.
 class MistakeNotes {
 public:
+    // Where a player's earlier sums come from; asked once per player, at the
+    // first sum dealt to them, before that sum is recorded.
+    using HistorySource = std::function<std::vector<Practice::Sum>(const QString& player)>;
+    void SetHistorySource(HistorySource source) { source_ = std::move(source); }
     // Earlier sums of a player, oldest first, in front of this run's.
     void Load(const QString& player, std::vector<Practice::Sum> sums);
     void Dealt(const QString& player, ExerciseKind kind, const QString& rows);
@@ -23,6 +29,8 @@ public:
 
 private:
     QHash<QString, std::vector<Practice::Sum>> sums_;
+    QSet<QString> asked_; // players whose history was asked for
+    HistorySource source_;
     QString player_;
     bool open_ = false;
 };

@@ -3,10 +3,12 @@
 #include "app/GameFolder.h"
 #include "app/HintHandler.h"
 #include "app/HistoryDiagnosis.h"
-#include "app/SharedHistory.h"
+#include "app/MistakeNotes.h"
+#include "app/NotesFromHistory.h"
 #include "app/PracticeHistory.h"
 #include "app/QtPlatform.h"
 #include "app/ReviewFromHistory.h"
+#include "app/SharedHistory.h"
 #include "app/Startup.h"
 #include "app/Windows.h"
 #include "forms/TForm_menu.h"
@@ -75,6 +77,8 @@ int main(int argc, char* argv[])
         SetRecorder(&*sending);
     }
     TForm_repaso::SetNeedsSource(ReviewNeedsFromHistory);
+    // Read at a player's first sum, not now: the start must stay quick.
+    TheMistakeNotes().SetHistorySource(NotesFromHistory);
     int code = 0;
     try {
         CreateWindows();

@@ -192,8 +192,9 @@ void TExerciseForm::ReportDealt(const QString& rows)
     sumOpen_ = true;
     sumPlayer_ = CurrentPlayerName();
     sumRows_ = rows;
-    TheRecorder().SumDealt(sumPlayer_, kind_, sumRows_, ThePlatform().Now());
+    // The notes may read the player's history: before this sum is in it.
     TheMistakeNotes().Dealt(sumPlayer_, kind_, sumRows_);
+    TheRecorder().SumDealt(sumPlayer_, kind_, sumRows_, ThePlatform().Now());
     pendingLine_.clear();
     Label_explicacion->hide();
 }

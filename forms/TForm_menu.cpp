@@ -378,6 +378,9 @@ void TForm_menu::BuildMenus()
     Concincofilas1 = AddEntry(DesumasConllevadas1, "Concincofilas1", QStringLiteral("Con &cinco filas"), printHint);
     Clculomental2 = AddEntry(Impresin1, "Clculomental2", QStringLiteral("Cálculo &mental"),
                              QStringLiteral("Imprimir cuentas horizontales para calcular mentalmente"));
+    Hojaderepaso1 =
+        AddEntry(Impresin1, "Hojaderepaso1", QStringLiteral("Hoja de &repaso"),
+                 QStringLiteral("Imprimir sumas elegidas para repasar los errores del jugador actual"));
 
     Resultados1 = bar->addMenu(QStringLiteral("&Resultados"));
     Resultados1->setObjectName(QStringLiteral("Resultados1"));
@@ -437,6 +440,7 @@ void TForm_menu::BuildMenus()
     connect(Concuatrofilas1, &QAction::triggered, this, &TForm_menu::Concuatrofilas1Click);
     connect(Concincofilas1, &QAction::triggered, this, &TForm_menu::Concincofilas1Click);
     connect(Clculomental2, &QAction::triggered, this, &TForm_menu::Clculomental2Click);
+    connect(Hojaderepaso1, &QAction::triggered, this, &TForm_menu::Hojaderepaso1Click);
     connect(Ayuda2, &QAction::triggered, this, &TForm_menu::Ayuda2Click);
     InstallHelpKey(this, [this](QWidget* front) { ShowHelp(HelpSection(front)); });
     connect(Autor1, &QAction::triggered, this, &TForm_menu::Autor1Click);
@@ -762,3 +766,4 @@ void TForm_menu::Contresfilas1Click() { WorksheetPrinting::Print(WorksheetPrinti
 void TForm_menu::Concuatrofilas1Click() { WorksheetPrinting::Print(WorksheetPrinting::Sheet::FourRows, this); }
 void TForm_menu::Concincofilas1Click() { WorksheetPrinting::Print(WorksheetPrinting::Sheet::FiveRows, this); }
 void TForm_menu::Clculomental2Click() { WorksheetPrinting::Print(WorksheetPrinting::Sheet::Mental, this); }
+void TForm_menu::Hojaderepaso1Click() { WorksheetPrinting::PrintReview(this); }

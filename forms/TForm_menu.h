@@ -93,6 +93,7 @@ public:
     QAction* Concuatrofilas1 = nullptr;
     QAction* Concincofilas1 = nullptr;
     QAction* Clculomental2 = nullptr;
+    QAction* Hojaderepaso1 = nullptr;
     QAction* Leerjugadoresdearchivo1 = nullptr;
     QAction* Agnadirnuevosjugadores1 = nullptr;
     QAction* Controlderesultados1 = nullptr;
@@ -148,6 +149,7 @@ public:
     void Concuatrofilas1Click();
     void Concincofilas1Click();
     void Clculomental2Click();
+    void Hojaderepaso1Click();
     void Ayuda2Click();
     // The help, at a section of it (an anchor of the page) or at its start.
     void ShowHelp(const QString& section);

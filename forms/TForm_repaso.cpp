@@ -78,6 +78,11 @@ TForm_repaso::TForm_repaso(QWidget* parent) : TColumnSumForm(RepasoDesign(), par
 
 void TForm_repaso::SetNeedsSource(NeedsSource source) { Source() = std::move(source); }
 
+Review::Needs TForm_repaso::NeedsOf(const QString& player)
+{
+    return Source() && !player.isEmpty() ? Source()(player) : Review::Needs{};
+}
+
 void TForm_repaso::NewSum()
 {
     // The sum on screen was completed (not abandoned: the engine is at step

@@ -23,6 +23,8 @@ public:
     // mix that gathers evidence.
     using NeedsSource = std::function<Review::Needs(const QString& player)>;
     static void SetNeedsSource(NeedsSource source);
+    // The needs of a player from the installed source.
+    static Review::Needs NeedsOf(const QString& player);
 
     void NewSum() override;
     int CountingSlot() const override;

@@ -9,6 +9,7 @@
 #include "forms/TForm_informe_2.h"
 #include "forms/TForm_informe_3.h"
 #include "forms/TForm_paginas.h"
+#include "forms/TForm_repaso.h"
 #include "forms/WindowRegistry.h"
 #include "logic/MentalArithmetic.h"
 
@@ -43,7 +44,27 @@ const std::array<WorksheetPrinting::Entry, 10> kEntries{{
      Worksheet::Form::Mental, -1, -1},
 }};
 
+// The page dialog, then the preview of the job; a kind or rows code below 0
+// leaves the last one in place. With needs, the sums are the review's.
+void PrintJob(const QString& sample, Worksheet::Form form, int32_t kind, int32_t rows, QWidget* owner,
+              const Review::Needs* needs);
+
 }  // namespace
+
+const QString& WorksheetPrinting::ReviewSample()
+{
+    static const QString sample = QStringLiteral("\n\n   4 7     \n+  3 8     \n¯¯¯¯¯¯     \n");
+    return sample;
+}
+
+void WorksheetPrinting::PrintReview(QWidget* owner)
+{
+    const QString player = game.currentPlayer >= 1 && game.currentPlayer <= kMaxPlayers
+                               ? game.CurrentRecord().Name()
+                               : QString();
+    const Review::Needs needs = TForm_repaso::NeedsOf(player);
+    PrintJob(ReviewSample(), Worksheet::Form::Columns, -1, -1, owner, &needs);
+}
 
 const WorksheetPrinting::Entry& WorksheetPrinting::EntryOf(Sheet sheet) { return kEntries.at(size_t(sheet)); }
 
@@ -54,6 +75,14 @@ void WorksheetPrinting::Print(Sheet sheet, QWidget* owner)
 }
 
 void PrintWorksheet(const QString& sample, Worksheet::Form form, int32_t kind, int32_t rows, QWidget* owner)
+{
+    PrintJob(sample, form, kind, rows, owner, nullptr);
+}
+
+namespace {
+
+void PrintJob(const QString& sample, Worksheet::Form form, int32_t kind, int32_t rows, QWidget* owner,
+              const Review::Needs* needs)
 {
     game.pagesToPrint = 0;
     Form_paginas->Label_ej->setText(sample);
@@ -75,6 +104,10 @@ void PrintWorksheet(const QString& sample, Worksheet::Form form, int32_t kind, i
     job.lengthTenths = Form_paginas->printLength;
     job.solutions = Form_paginas->SolutionsWanted();
     job.mental = Mental::CurrentSettings();
+    if (needs) {
+        job.review = true;
+        job.needs = *needs;
+    }
     bool done = false;
     TWorksheetForm* report = nullptr;
     try {
@@ -91,6 +124,8 @@ void PrintWorksheet(const QString& sample, Worksheet::Form form, int32_t kind, i
         ThePlatform().ShowMessage(kPrintFailed);
     ReturnToExercise();
 }
+
+} // namespace
 
 TWorksheetForm* NewWorksheetForm(const Worksheet::Job& job, QWidget* parent)
 {

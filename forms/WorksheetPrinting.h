@@ -41,6 +41,11 @@ const Entry& EntryOf(Sheet sheet);
 // sample, then the worksheet's preview.
 void Print(Sheet sheet, QWidget* owner);
 
+// "Hoja de repaso": two-row sums dealt by the review for the current player.
+void PrintReview(QWidget* owner);
+// The page dialog's sample for it.
+const QString& ReviewSample();
+
 }  // namespace WorksheetPrinting
 
 // The page dialog with the sample, then the worksheet's preview. A kind or

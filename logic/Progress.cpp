@@ -3,6 +3,7 @@
 #include "logic/Progress.h"
 
 #include "logic/Mistakes.h"
+#include "logic/Review.h"
 
 #include <algorithm>
 #include <map>
@@ -428,6 +429,38 @@ std::vector<ErrorCount> ErrorCounts(const Diagnosis::Result& result)
     return out;
 }
 
+std::vector<Overcome> Overcomes(const Diagnosis::Result& result, const std::vector<Practice::Sum>& sums)
+{
+    // Only what the child really did: a wrong digit where an error could
+    // show is not that error unless the diagnosis saw it there.
+    std::vector<Overcome> out;
+    for (const std::vector<Diagnosis::Finding>* findings : {&result.errors, &result.facts})
+        for (const Diagnosis::Finding& f : *findings)
+            if (f.seen > 0 && (Review::ColumnErrors().contains(f.id) || Mistakes::ParseFactId(f.id)))
+                if (const std::optional<QDateTime> at = Review::OvercomeAt(f.id, sums))
+                    out.push_back({f.id, at->date()});
+    return out;
+}
+
+void TellOvercome(std::vector<Sentence>& sentences, const std::vector<Overcome>& overcome, const QDate& today)
+{
+    for (const Overcome& o : overcome) {
+        const QString told = QStringLiteral("Ya no le pasa: superado el %1.")
+                                 .arg(DayText(o.date, today.isValid() ? today : o.date));
+        auto it =
+            std::find_if(sentences.begin(), sentences.end(), [&](const Sentence& s) { return s.id == o.id; });
+        if (it != sentences.end()) {
+            it->text += u' ' + told;
+            continue;
+        }
+        // Nothing left to report but what was overcome: the kind words stay.
+        Sentence s;
+        s.id = o.id;
+        s.text = told;
+        sentences.push_back(s);
+    }
+}
+
 Report Build(const QString& player, Period period, const QDateTime& now, const std::vector<Practice::Sum>& sums)
 {
     Report r;
@@ -446,6 +479,8 @@ Report Build(const QString& player, Period period, const QDateTime& now, const s
     r.diagnosis = Diagnosis::Diagnose(sums);
     r.sentences = Sentences(r.diagnosis, sums, r.today);
     r.errors = ErrorCounts(r.diagnosis);
+    r.overcome = Overcomes(r.diagnosis, sums);
+    TellOvercome(r.sentences, r.overcome, r.today);
     return r;
 }
 

@@ -96,6 +96,18 @@ struct ErrorCount {
 };
 std::vector<ErrorCount> ErrorCounts(const Diagnosis::Result& result);
 
+// An error the child showed and then stopped showing (the review's rule).
+struct Overcome {
+    QString id;
+    QDate date;
+};
+// The column errors and facts the diagnosis saw, overcome within the sums.
+std::vector<Overcome> Overcomes(const Diagnosis::Result& result, const std::vector<Practice::Sum>& sums);
+// Marks each sentence of an overcome error, and adds one for an error the
+// diagnosis no longer names: "Ya no le pasa: superado el 3 de diciembre."
+void TellOvercome(std::vector<Sentence>& sentences, const std::vector<Overcome>& overcome,
+                  const QDate& today);
+
 // "3 de diciembre"; with the year when it is not the year of `today`.
 QString DayText(const QDate& date, const QDate& today);
 // "47 + 38", "584 + 469 + 673", "6 + ? = 8".
@@ -114,6 +126,7 @@ struct Report {
     Diagnosis::Result diagnosis;
     std::vector<Sentence> sentences;
     std::vector<ErrorCount> errors;
+    std::vector<Overcome> overcome;
 };
 // sums: the child's, oldest first, already cut to the period.
 Report Build(const QString& player, Period period, const QDateTime& now, const std::vector<Practice::Sum>& sums);

@@ -97,6 +97,30 @@ QString ColumnSolution(const BandSum& sum, int32_t columns)
     }
 }
 
+std::array<BandSum, 3> DealReviewBand(Review::Dealer& dealer, const Review::Needs& needs)
+{
+    constexpr int kTries = 8;
+    std::array<BandSum, 3> sums;
+    for (BandSum& sum : sums) {
+        Review::Digits digits;
+        for (int t = 0; t < kTries; ++t) {
+            digits = dealer.Next(needs).digits;
+            if (!digits.empty() && digits.size() <= 3 && digits.front().size() == 2)
+                break;
+        }
+        for (size_t c = 0; c < digits.size() && c < 3; ++c) {
+            if (digits[c].size() < 2)
+                continue;
+            const size_t place = size_t(Units) - c;
+            sum.used[place] = true;
+            sum.places[place] = {digits[c][0], digits[c][1]};
+        }
+    }
+    return sums;
+}
+
+int32_t ColumnsOf(const BandSum& sum) { return sum.used[Hundreds] ? 3 : sum.used[Tens] ? 2 : 1; }
+
 // --- Rows ------------------------------------------------------------------
 
 int32_t RowLimitOf(int32_t kind) { return kind == 13 ? 1000 : 10000; }
@@ -223,7 +247,7 @@ QString Report::FillBand(QStringList& cells)
     QString text = QStringLiteral("~");
     switch (job_.form) {
     case Form::Columns: {
-        const auto sums = DrawColumnBand(job_.kind);
+        const auto sums = job_.review ? DealReviewBand(dealer_, job_.needs) : DrawColumnBand(job_.kind);
         for (int s = 0; s < 3; ++s) {
             for (int place = 0; place < 3; ++place) {
                 if (!sums[s].used[place])
@@ -231,7 +255,8 @@ QString Report::FillBand(QStringList& cells)
                 cells[s * 6 + place] = QString::number(sums[s].places[place].top);
                 cells[s * 6 + 3 + place] = QString::number(sums[s].places[place].bottom);
             }
-            text += Bracketed(ColumnSolution(sums[s], ColumnsOf(job_.kind)));
+            text +=
+                Bracketed(ColumnSolution(sums[s], job_.review ? ColumnsOf(sums[s]) : ColumnsOf(job_.kind)));
         }
         break;
     }

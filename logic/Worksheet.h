@@ -3,6 +3,7 @@
 #pragma once
 
 #include "logic/MentalArithmetic.h"
+#include "logic/Review.h"
 #include "logic/SumDigits.h"
 
 #include <QString>
@@ -41,6 +42,9 @@ struct Job {
     int32_t lengthTenths = 2970;
     bool solutions = true;
     Mental::Settings mental;
+    // A review sheet: the columns report, its sums dealt for these needs.
+    bool review = false;
+    Review::Needs needs;
 };
 
 // --- Two numbers in columns (kinds 1, 2, 3 and 11, 12, 13) ---------------
@@ -69,6 +73,13 @@ struct BandSum {
 std::array<BandSum, 3> DrawColumnBand(int32_t kind);
 // The written result: "12" for 7 + 5, "07" for 04 + 03, "1998" for 999 + 999.
 QString ColumnSolution(const BandSum& sum, int32_t columns);
+
+// The three sums of a review band: two rows of up to three columns each,
+// as the review deals them for the needs. A sum dealt with three rows keeps
+// its top two when no two-row one comes after a few tries.
+std::array<BandSum, 3> DealReviewBand(Review::Dealer& dealer, const Review::Needs& needs);
+// Columns a band sum uses: 1 to 3.
+int32_t ColumnsOf(const BandSum& sum);
 
 // --- Rows of whole numbers (kinds 13, 14 with 13, 14, 15 rows) ------------
 
@@ -131,6 +142,7 @@ private:
 
     Job job_;
     Layout layout_;
+    Review::Dealer dealer_;
     qsizetype cellCount_ = 0;
     int32_t fit_ = 1;
     int32_t total_ = 0;

@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
+#include <array>
 
 class TestMistakeLine : public QObject {
     Q_OBJECT
@@ -28,20 +29,39 @@ private slots:
         game.showCarries = false;
         TheMistakeNotes().Clear();
     }
-    void cleanup() { EndTestGame(); }
+    void cleanup()
+    {
+        TheMistakeNotes().SetHistorySource({});
+        EndTestGame();
+    }
 
     void forgottenCarry_data()
     {
         QTest::addColumn<bool>("option");
+        QTest::addColumn<bool>("stored");       // a stored sum where the carry was forgotten
         QTest::addColumn<QStringList>("lines"); // after each sum's wrong tens digit
         const QString line = QStringLiteral("¿Has sumado la que te llevabas?");
-        QTest::newRow("explained") << true << QStringList{"", line, line};
-        QTest::newRow("option off") << false << QStringList{"", "", ""};
+        QTest::newRow("explained") << true << false << QStringList{"", line, line};
+        QTest::newRow("option off") << false << false << QStringList{"", "", ""};
+        QTest::newRow("from the history") << true << true << QStringList{line, line, line};
     }
     void forgottenCarry()
     {
         QFETCH(bool, option);
+        QFETCH(bool, stored);
         QFETCH(QStringList, lines);
+        if (stored)
+            TheMistakeNotes().SetHistorySource([](const QString& player) {
+                Practice::Sum sum;
+                sum.player = player;
+                sum.kind = Kind::Sumas4;
+                sum.rows = QStringLiteral("18+27");
+                sum.finished = true;
+                for (auto [col, expected, typed] : {std::array{0, 5, 5}, {1, 4, 3}, {1, 4, 4}})
+                    sum.keys.push_back(
+                        {int32_t(sum.keys.size()) + 1, col, Practice::Box::Result, expected, typed, 900});
+                return std::vector<Practice::Sum>{sum};
+            });
         if (!option)
             Form_menu->Explicarloserrores1->trigger();
         QCOMPARE(Form_menu->Explicarloserrores1->isChecked(), option);

@@ -6,6 +6,7 @@
 #include "forms/TForm_informe_2.h"
 #include "forms/TForm_menu.h"
 #include "forms/TForm_paginas.h"
+#include "forms/WorksheetPrinting.h"
 #include "logic/MentalArithmetic.h"
 #include "logic/Random.h"
 #include "tests/support/TestGame.h"
@@ -208,6 +209,8 @@ private slots:
             << "Clculomental2"
             << "\n   5 + ... = 12  \n\n   ... + 7 = 12  \n\n   5 + 7 = ....  \n\n  ... + ... = 12  \n\n"
             << -1 << -1 << "TForm_informe_3";
+        QTest::newRow("Hoja de repaso")
+            << "Hojaderepaso1" << WorksheetPrinting::ReviewSample() << -1 << -1 << "TForm_informe_1";
     }
     void printEntries()
     {

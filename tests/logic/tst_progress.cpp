@@ -226,6 +226,42 @@ private slots:
         QVERIFY2(sentences[0].text.contains(says), qPrintable(sentences[0].text));
     }
 
+    // Forgot the carry on the 3rd, then carried right in six columns:
+    // overcome on the day of the sixth; not with a miss at the sixth, and
+    // never an error the child did not show (7 for 8 is no double carry).
+    void overcomeErrorSaysSuperado_data()
+    {
+        QTest::addColumn<QString>("last");
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("run complete") << "r1:8/8"
+                                      << "olvida-llevada"
+                                      << "superado el 6 de diciembre";
+        QTest::newRow("missed again") << "r1:8/7"
+                                      << "olvida-llevada"
+                                      << "";
+        QTest::newRow("never shown") << "r1:8/8"
+                                     << "llevada-doble"
+                                     << "";
+    }
+    void overcomeErrorSaysSuperado()
+    {
+        QFETCH(QString, last);
+        QFETCH(QString, id);
+        QFETCH(QString, says);
+        std::vector<Practice::Sum> sums = {
+            Sum(1, Kind::Sumas4, "47+38", On(3), "r0:5/5 c1:1/1 r1:8/7 r1:8/8")};
+        for (int i = 0; i < 6; ++i)
+            sums.push_back(Sum(2 + i, Kind::Sumas4, "47+38", On(4 + i / 2),
+                               "r0:5/5 c1:1/1 " + (i < 5 ? QStringLiteral("r1:8/8") : last)));
+        QString text;
+        for (const Progress::Sentence& s :
+             Progress::Build(QStringLiteral("Ana"), Progress::Period::All, On(8), sums).sentences)
+            text += s.id == id ? s.text : QString();
+        QCOMPARE(text.contains(QStringLiteral("superado")), !says.isEmpty());
+        QVERIFY2(text.contains(says), qPrintable(text));
+    }
+
     void emptyPeriod()
     {
         const Progress::Report r = Progress::Build(QStringLiteral("Ana"), Progress::Period::Week, On(7), {});
