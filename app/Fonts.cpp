@@ -3,7 +3,6 @@
 #include "app/Fonts.h"
 
 #include <QColor>
-#include <QFontDatabase>
 #include <QLabel>
 #include <QPalette>
 #include <QWidget>
@@ -34,10 +33,12 @@ QFont DesignFont(const QString& face, int pixelSize, bool bold, bool italic)
 
 QFont DigitFont(int pixelSize)
 {
-    static const bool haveTrazolin =
-        QFontDatabase::families().contains(QStringLiteral("trazolin"), Qt::CaseInsensitive);
-    return DesignFont(haveTrazolin ? QStringLiteral("trazolin") : QStringLiteral("Andika"), pixelSize,
-                      true);
+    // Both faces are named, the first one installed wins when the text is
+    // first laid out: no list of every installed font is read while the
+    // windows are being built.
+    QFont f = DesignFont(QStringLiteral("trazolin"), pixelSize, true);
+    f.setFamilies({QStringLiteral("trazolin"), QStringLiteral("Andika")});
+    return f;
 }
 
 void SetTextColour(QWidget* widget, const QColor& colour)

@@ -26,6 +26,7 @@
 #include <QSoundEffect>
 #include <QThread>
 #include <QUrl>
+#include <utility>
 
 namespace {
 
@@ -100,10 +101,35 @@ void QtPlatform::PlaySound(Sound sound)
     sounds_[index]->play();
 }
 
-Platform::TuneOpen QtPlatform::OpenTune(const QString& path) { return tune_->Open(path); }
-void QtPlatform::PlayTune() { tune_->Play(); }
+Platform::TuneOpen QtPlatform::OpenTune(const QString& path)
+{
+    // Only the file is checked now. The sound device and the sound font
+    // (megabytes) are taken when the tune first plays: most runs start long
+    // before the first reward, and many end without one.
+    tune_->Close();
+    if (!TunePlayer::Readable(path)) {
+        tunePath_.clear();
+        return TuneOpen::Failed;
+    }
+    tunePath_ = path;
+    return TuneOpen::Opened;
+}
+
+void QtPlatform::PlayTune()
+{
+    // With no device the tune stays closed: the game goes on silently.
+    if (!tunePath_.isEmpty())
+        tune_->Open(std::exchange(tunePath_, QString()));
+    tune_->Play();
+}
+
 void QtPlatform::StopTune() { tune_->Stop(); }
-void QtPlatform::CloseTune() { tune_->Close(); }
+
+void QtPlatform::CloseTune()
+{
+    tunePath_.clear();
+    tune_->Close();
+}
 
 uint32_t QtPlatform::Pause(uint32_t ms)
 {

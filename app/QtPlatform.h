@@ -4,6 +4,7 @@
 
 #include "app/Platform.h"
 
+#include <QString>
 #include <memory>
 
 class QSoundEffect;
@@ -46,4 +47,5 @@ private:
     bool soundsTried_ = false;
     QSoundEffect* sounds_[3] = {};
     std::unique_ptr<TunePlayer> tune_;
+    QString tunePath_;  // checked, not yet loaded
 };

@@ -85,14 +85,19 @@ TunePlayer::TunePlayer() = default;
 // Out of line, where the engine is a complete type.
 TunePlayer::~TunePlayer() { Close(); }
 
+bool TunePlayer::Readable(const QString& path)
+{
+    QuietFluidSynth();
+    const QByteArray file = QFile::encodeName(path);
+    return !file.isEmpty() && fluid_is_midifile(file.constData()) && LooksPlayable(file);
+}
+
 Platform::TuneOpen TunePlayer::Open(const QString& path)
 {
     Close();
-    QuietFluidSynth();
-
-    const QByteArray file = QFile::encodeName(path);
-    if (file.isEmpty() || !fluid_is_midifile(file.constData()) || !LooksPlayable(file))
+    if (!Readable(path))
         return Platform::TuneOpen::Failed;
+    const QByteArray file = QFile::encodeName(path);
     // Without an output device a driver cannot start: say so at once rather
     // than let every back end try.
     if (QMediaDevices::audioOutputs().isEmpty())

@@ -20,6 +20,8 @@ public:
     // Failed: not a MIDI file FluidSynth can read. NoOutput: nothing to play
     // it on (no audio device, no sound font); the caller goes on silently.
     Platform::TuneOpen Open(const QString& path);
+    // What Open() checks of the file alone, without a device or a sound font.
+    static bool Readable(const QString& path);
     // Resumes where Stop() left it; a tune that reached its end starts over.
     void Play();
     // Stops and silences the notes still sounding.

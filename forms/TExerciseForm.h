@@ -73,9 +73,10 @@ public:
     QLabel* Label_jugador = nullptr;
 
 protected:
-    // Creation: builds the window and the counter boxes (at 25,30 and 25,130),
-    // loads the picture file into Image1 when it can be read and seeds the
-    // random source. Image1 has no geometry yet: the window gives it one.
+    // Creation: builds the window and the counter boxes (at 25,30 and 25,130)
+    // and seeds the random source. The picture file goes into Image1, when it
+    // can be read, as the window is first shown. Image1 has no geometry yet:
+    // the window gives it one.
     TExerciseForm(ExerciseKind kind, const QString& caption, QSize clientSize,
                   const QColor& background, QWidget* parent,
                   const QString& pictureFile = QStringLiteral("fondo2.bmp"));
@@ -154,6 +155,9 @@ private:
     KindCounters* counters_ = &ownCounters_;
     QSet<QObject*> filteredBoxes_;
     bool sumOpen_ = false;
+    // Decodes the picture file into Image1 (once; the name is then cleared).
+    void LoadPicture();
+    QString pictureFile_;  // not yet decoded
     QString sumPlayer_;
     QString sumRows_;
     QString pendingLine_;

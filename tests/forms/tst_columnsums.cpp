@@ -16,8 +16,10 @@
 #include "widgets/THemisphereButton.h"
 
 #include <QAction>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
 
@@ -138,6 +140,8 @@ private slots:
     void init() { StartTestGame(); }
     void cleanup() { EndTestGame(); }
 
+    void pictureDecodedAtFirstShow_data();
+    void pictureDecodedAtFirstShow();
     void openingDealsTheGridAndWaitsUnderTheUnits_data();
     void openingDealsTheGridAndWaitsUnderTheUnits();
     void digitsScoreSoundPauseAndNoticeInOrder_data();
@@ -218,6 +222,35 @@ void TestColumnSums::openingDealsTheGridAndWaitsUnderTheUnits()
     QCOMPARE(w->focusWidget(), static_cast<QWidget*>(Res(w)));
     QCOMPARE(Control<QLabel>(w, QStringLiteral("Image1"))->toolTip(),
              QStringLiteral("Comprobación  automática"));
+}
+
+// The picture is read as the window first opens, not while the game starts.
+void TestColumnSums::pictureDecodedAtFirstShow_data()
+{
+    QTest::addColumn<QByteArray>("contents");  // empty: no file at all
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("readable") << BitmapBytes(40, 30, Qt::green) << true;
+    QTest::newRow("missing") << QByteArray() << false;
+    QTest::newRow("not a picture") << QByteArray("no soy un dibujo") << false;
+}
+
+void TestColumnSums::pictureDecodedAtFirstShow()
+{
+    QFETCH(QByteArray, contents);
+    QFETCH(bool, shown);
+    QTemporaryDir dir;
+    if (!contents.isEmpty())
+        WriteFile(dir.filePath(QStringLiteral("fondo2.bmp")), contents);
+    DestroyWindows();
+    QDir::setCurrent(dir.path());
+    CreateWindows();
+    QLabel* picture = Control<QLabel>(Form_sumas3, QStringLiteral("Image1"));
+    QVERIFY(picture->pixmap().isNull());
+    Open(QStringLiteral("sumas3"));
+    QCOMPARE(!picture->pixmap().isNull(), shown);
+    Form_sumas3->close();
+    Open(QStringLiteral("sumas3"));  // read once: the name is gone
+    QCOMPARE(!picture->pixmap().isNull(), shown);
 }
 
 // Script: inputs as in Input(); calls: what each input recorded, "|"
