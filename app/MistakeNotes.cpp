@@ -40,13 +40,7 @@ QString MistakeNotes::Key(Practice::Box box, int32_t col, int32_t expected, int3
         return {};
     std::vector<Practice::Sum>& kept = sums_[player_];
     Practice::Sum& sum = kept.back();
-    Practice::Key key;
-    key.seq = int32_t(sum.keys.size()) + 1;
-    key.box = box;
-    key.col = col;
-    key.expected = expected;
-    key.typed = typed;
-    sum.keys.push_back(key);
+    Practice::AppendKey(sum, box, col, expected, typed);
     return MistakeLine(kept);
 }
 

@@ -226,16 +226,9 @@ void PracticeHistory::KeyChecked(Practice::Box box, int32_t col, int32_t expecte
 {
     if (!open_)
         return;
-    Practice::Key key;
-    key.seq = int32_t(sum_.keys.size()) + 1;
-    key.col = col;
-    key.box = box;
-    key.expected = expected;
-    key.typed = typed;
     // A clock set back counts as no time at all.
-    key.ms = std::max<int64_t>(0, lastKeyAt_.msecsTo(at));
+    Practice::AppendKey(sum_, box, col, expected, typed, std::max<int64_t>(0, lastKeyAt_.msecsTo(at)));
     lastKeyAt_ = at;
-    sum_.keys.push_back(key);
 }
 
 void PracticeHistory::SumEnded(bool finished, const QDateTime&)

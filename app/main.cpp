@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Cifrolo developers
 #include "app/GameFolder.h"
 #include "app/HintHandler.h"
+#include "app/HistoryDiagnosis.h"
 #include "app/SharedHistory.h"
 #include "app/PracticeHistory.h"
 #include "app/QtPlatform.h"
@@ -12,15 +13,34 @@
 #include "forms/TForm_repaso.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
+#include <QTextStream>
 #include <QTranslator>
+#include <cstring>
 #include <exception>
+
+namespace {
+
+// The diagnosis from the command line: no display, no game folder.
+int Diagnose(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QStringList args = QCoreApplication::arguments().mid(2);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return RunDiagnosisCommand(args, QCoreApplication::applicationDirPath(), out, err);
+}
+
+}  // namespace
 
 int main(int argc, char* argv[])
 {
+    if (argc >= 2 && std::strcmp(argv[1], "--diagnostico") == 0)
+        return Diagnose(argc, argv);
     GuardStartup();
     QApplication app(argc, argv);
     EndStartup();

@@ -193,14 +193,7 @@ private:
 
     void AddKey(Practice::Sum& sum, Box box, int32_t col, int32_t expected, int32_t typed)
     {
-        Practice::Key key;
-        key.seq = int32_t(sum.keys.size()) + 1;
-        key.col = col;
-        key.box = box;
-        key.expected = expected;
-        key.typed = typed;
-        key.ms = 700 + Pick(3000);
-        sum.keys.push_back(key);
+        Practice::AppendKey(sum, box, col, expected, typed, 700 + Pick(3000));
     }
 
     // Types the first try, then retries until the engine takes the digit.

@@ -25,6 +25,11 @@ std::optional<Box> BoxFromName(const QString& name)
     return std::nullopt;
 }
 
+void AppendKey(Sum& sum, Box box, int32_t col, int32_t expected, int32_t typed, int64_t ms)
+{
+    sum.keys.push_back({int32_t(sum.keys.size()) + 1, col, box, expected, typed, ms});
+}
+
 QString ColumnRows(const std::vector<std::vector<int32_t>>& digits)
 {
     if (digits.empty())

@@ -48,6 +48,9 @@ struct Sum {
     std::vector<Key> keys;
 };
 
+// Adds a key at the end of a sum's keys, numbered after the last.
+void AppendKey(Sum& sum, Box box, int32_t col, int32_t expected, int32_t typed, int64_t ms = 0);
+
 // The rows text of a column sum from its digits by [column][row], units first.
 QString ColumnRows(const std::vector<std::vector<int32_t>>& digits);
 // The digits by [column][row], units first, of a column sum's rows text;
