@@ -39,7 +39,7 @@ int RunDiagnosisCommand(const QStringList& args, const QString& programDir, QTex
         }
     }
     if (!SharedHistory::Server() && !QFileInfo(file).isFile()) {
-        err << QStringLiteral("No se encuentra el historial de práctica: %1\n").arg(file);
+        err << QStringLiteral("No se encuentra el historial de prácticas: %1\n").arg(file);
         return 1;
     }
     History::Read read = History::ReadSums(file);

@@ -266,6 +266,14 @@ void PrepareRoll(QWidget* window)
 void rollOpenHeight(QWidget* window, int width, int height, bool repaint)
 {
     PrepareRoll(window);
+    if (!repaint) {
+        // Not drawn step by step: one resize. Under a window manager the size
+        // changes only once it has answered, so steps taken without waiting
+        // would stop at the first one and leave the window a strip.
+        window->resize(width, height);
+        ThePlatform().Flush(window);
+        return;
+    }
     window->resize(width, window->height());
     ThePlatform().Flush(window);
     while (window->height() < height) {
@@ -273,11 +281,8 @@ void rollOpenHeight(QWidget* window, int width, int height, bool repaint)
         window->resize(width, before + 5);
         if (window->height() <= before)
             break;  // the window system refuses to grow it
-        if (repaint)
-            ThePlatform().Flush(window);
-    }
-    if (!repaint)
         ThePlatform().Flush(window);
+    }
 }
 
 QSize ShrinkForRollOpen(QWidget* window)

@@ -4,7 +4,9 @@
 
 #include "app/Services.h"
 
+#include <QAbstractButton>
 #include <QCloseEvent>
+#include <vector>
 
 TRollOpenDialog::TRollOpenDialog(WhileRolling whileRolling, QWidget* parent, Qt::WindowFlags flags)
     : QDialog(parent, flags), whileRolling_(whileRolling)
@@ -55,7 +57,17 @@ void TRollOpenDialog::done(int r)
             return;
         answered_ = true;
     }
+    // The buttons stay quiet while the blind rolls up: a click still on its
+    // way (a mnemonic key animates it a tenth of a second after the key)
+    // would otherwise run its handler after this answer.
+    const QList<QAbstractButton*> buttons = findChildren<QAbstractButton*>();
+    std::vector<bool> wasBlocked;
+    wasBlocked.reserve(size_t(buttons.size()));
+    for (QAbstractButton* button : buttons)
+        wasBlocked.push_back(button->blockSignals(true));
     FormClose();
+    for (qsizetype i = 0; i < buttons.size(); ++i)
+        buttons[i]->blockSignals(wasBlocked[size_t(i)]);
     QDialog::done(r);
 }
 

@@ -490,7 +490,7 @@ void TestJugadores::eachShowingUnrollsEmptyAndClosesSmall()
 
 void TestJugadores::aCloseDuringTheBlindAnswersNothingMore_data()
 {
-    QTest::addColumn<QString>("answer");  // "Jugar", "Cancelar" or "" (none: the close answers)
+    QTest::addColumn<QString>("answer"); // "Jugar", "Cancelar", "late Jugar" or "" (none: the close answers)
     QTest::addColumn<bool>("whileOpening");  // the close arrives as the blind unrolls
     QTest::addColumn<int>("closes");         // close requests, one per screen update
     QTest::addColumn<int>("result");
@@ -499,6 +499,8 @@ void TestJugadores::aCloseDuringTheBlindAnswersNothingMore_data()
     QTest::newRow("Cancelar, closed while rolling up") << "Cancelar" << false << 3 << int(QDialog::Rejected);
     QTest::newRow("closed while unrolling") << "" << true << 1 << int(QDialog::Rejected);
     QTest::newRow("closed twice while unrolling") << "" << true << 2 << int(QDialog::Rejected);
+    // "late Jugar": closed first, then the click Alt+J animated arrives as the blind rolls up.
+    QTest::newRow("Alt+J's click after the close") << "late Jugar" << false << 1 << int(QDialog::Rejected);
 }
 
 void TestJugadores::aCloseDuringTheBlindAnswersNothingMore()
@@ -525,7 +527,7 @@ void TestJugadores::aCloseDuringTheBlindAnswersNothingMore()
                 ++rolledWhileClosing;  // a nested close would roll a hidden window
             if (sent < closes) {
                 ++sent;
-                dialog->close();
+                answer == QLatin1String("late Jugar") ? Click(dialog, "xpButton2") : void(dialog->close());
             }
         };
         if (whileOpening) {
