@@ -25,7 +25,7 @@ constexpr double kWrongDigits = 9.0;
 constexpr double kLeastSlipRate = 0.01;
 // Naming: at least this many times seen, this share of the occasions, and
 // this much evidence against slips.
-constexpr int32_t kLeastErrorSeen = 1;
+constexpr int32_t kLeastErrorSeen = 2;
 constexpr int32_t kLeastFactSeen = 2;
 constexpr double kLeastErrorShare = 0.3;
 constexpr double kLeastFactShare = 0.35;
