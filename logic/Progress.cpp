@@ -413,15 +413,30 @@ std::vector<Sentence> Sentences(const Diagnosis::Result& result, const std::vect
     return out;
 }
 
-std::vector<ErrorCount> ErrorCounts(const Diagnosis::Result& result)
+std::vector<ErrorCount> ErrorCounts(const Diagnosis::Result& result, const std::vector<Practice::Sum>& sums)
 {
+    std::map<QString, int32_t> counts;
+    for (const Practice::Sum& sum : sums) {
+        const Mistakes::Shape shape = Mistakes::ReadShape(sum.rows);
+        for (const Practice::Key* key : Diagnosis::FirstTries(sum)) {
+            if (key->typed == key->expected)
+                continue;
+            const std::vector<Mistakes::Prediction> candidates = Mistakes::Candidates(shape, *key);
+            if (candidates.empty())
+                continue;  // a slip
+            QString id;
+            if (const Diagnosis::Finding* likeliest = Diagnosis::Likeliest(result, candidates))
+                id = likeliest->id;
+            else if (candidates.front().error != Mistakes::Error::Fact)
+                id = candidates.front().Id();
+            else
+                continue;  // a fact the diagnosis does not name
+            counts[id] += 1;
+        }
+    }
     std::vector<ErrorCount> out;
-    for (const Diagnosis::Finding& f : result.errors)
-        if (f.seen > 0)
-            out.push_back({f.id, f.seen});
-    for (const Diagnosis::Finding& f : result.facts)
-        if (f.named && f.seen > 0)
-            out.push_back({f.id, f.seen});
+    for (const auto& [id, seen] : counts)
+        out.push_back({id, seen});
     std::stable_sort(out.begin(), out.end(), [&](const ErrorCount& x, const ErrorCount& y) {
         const bool nx = result.ids.contains(x.id), ny = result.ids.contains(y.id);
         return nx != ny ? nx : x.seen > y.seen;
@@ -478,7 +493,7 @@ Report Build(const QString& player, Period period, const QDateTime& now, const s
     r.times = Times(sums);
     r.diagnosis = Diagnosis::Diagnose(sums);
     r.sentences = Sentences(r.diagnosis, sums, r.today);
-    r.errors = ErrorCounts(r.diagnosis);
+    r.errors = ErrorCounts(r.diagnosis, sums);
     r.overcome = Overcomes(r.diagnosis, sums);
     TellOvercome(r.sentences, r.overcome, r.today);
     return r;

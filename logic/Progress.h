@@ -94,7 +94,10 @@ struct ErrorCount {
     QString id;
     int32_t seen = 0;
 };
-std::vector<ErrorCount> ErrorCounts(const Diagnosis::Result& result);
+// Each wrong first try counted once, for the error the child's diagnosis
+// makes likeliest among those it fits (a forgotten carry in a column of 12
+// also fits "writes the tens"); facts only when named.
+std::vector<ErrorCount> ErrorCounts(const Diagnosis::Result& result, const std::vector<Practice::Sum>& sums);
 
 // An error the child showed and then stopped showing (the review's rule).
 struct Overcome {

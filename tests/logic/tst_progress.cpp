@@ -262,6 +262,20 @@ private slots:
         QVERIFY2(text.contains(says), qPrintable(text));
     }
 
+    // A forgotten carry where the column makes 12 also fits "writes the
+    // tens": the bars count it once, for the error the child has.
+    void errorBarsCountEachDigitOnce()
+    {
+        std::vector<Practice::Sum> sums;
+        for (int i = 0; i < 8; ++i)
+            sums.push_back(i % 2 ? Sum(1 + i, Kind::Sumas4, "47+38", On(3), "r0:5/5 r1:8/7 r1:8/8")
+                                 : Sum(1 + i, Kind::Sumas4, "57+65", On(3), "r0:2/2 r1:2/1 r1:2/2 r2:1/1"));
+        const Progress::Report r = Progress::Build(QStringLiteral("Ana"), Progress::Period::All, On(4), sums);
+        QCOMPARE(r.errors.size(), size_t(1));
+        QCOMPARE(r.errors[0].id, QStringLiteral("olvida-llevada"));
+        QCOMPARE(r.errors[0].seen, 8);
+    }
+
     void emptyPeriod()
     {
         const Progress::Report r = Progress::Build(QStringLiteral("Ana"), Progress::Period::Week, On(7), {});
