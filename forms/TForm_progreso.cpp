@@ -328,6 +328,9 @@ void TForm_progreso::ShowReport()
         digits->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         Table_tiempos->setItem(i, 2, digits);
     }
+    // Every row in sight: the table takes the height it needs from the chart above it.
+    Table_tiempos->setMinimumHeight(Table_tiempos->horizontalHeader()->sizeHint().height() +
+                                    Table_tiempos->verticalHeader()->length() + 2 * Table_tiempos->frameWidth());
 }
 
 bool TForm_progreso::ReportsToPrint(std::vector<Progress::Report>& reports)
