@@ -6,11 +6,13 @@
 #include "app/Platform.h"
 #include "app/ServerHistory.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QThread>
 #include <QVariant>
 #include <optional>
 
@@ -145,6 +147,24 @@ struct PracticeHistory::Connection {
     }
 };
 
+namespace {
+
+// Two games opening a new file at once: turning it to WAL takes the whole
+// file, and SQLite answers "locked" at once rather than waiting its busy
+// timeout, so the schema step is tried again for as long as that timeout.
+bool PrepareWhenFree(const QString& connectionName, QString* error, bool* corrupt)
+{
+    const QDeadlineTimer deadline(HistoryDb::BusyTimeoutMs);
+    while (!HistorySchema::Prepare(connectionName, error, corrupt)) {
+        if (*corrupt || !error->contains(QLatin1String("locked")) || deadline.hasExpired())
+            return false;
+        QThread::msleep(20);
+    }
+    return true;
+}
+
+}  // namespace
+
 PracticeHistory::PracticeHistory(QString file) : file_(std::move(file)) {}
 
 PracticeHistory::~PracticeHistory() = default;
@@ -174,7 +194,7 @@ bool PracticeHistory::Open()
             GiveUp(error);
             return false;
         }
-        if (HistorySchema::Prepare(db->handle.Name(), &error, &corrupt)) {
+        if (PrepareWhenFree(db->handle.Name(), &error, &corrupt)) {
             // Tables of another tool's making that lack a column of ours.
             if (!db->PrepareQueries()) {
                 GiveUp(QStringLiteral("the tables do not take this program's rows"));
