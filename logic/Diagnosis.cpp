@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <ranges>
 
 namespace Diagnosis {
 
@@ -209,8 +208,8 @@ Result Diagnose(const std::vector<Practice::Sum>& sums)
     // rate is first taken from every wrong first try, then from those the
     // named errors leave unexplained.
     std::array<Tally, kErrors> errorTally;
-    for (const Step& s : std::ranges::reverse_view(steps))
-        for (const Prediction& p : s.predictions)
+    for (auto it = steps.rbegin(); it != steps.rend(); ++it)
+        for (const Step& s = *it; const Prediction& p : s.predictions)
             if (p.error != Error::Fact)
                 errorTally[ErrorIndex(p.error)].Count(s, s.Shows(p));
     std::array<bool, kErrors> errorNamed{};
@@ -267,8 +266,8 @@ Result Diagnose(const std::vector<Practice::Sum>& sums)
         return p.error == Error::Fact && !s.explained && s.key->typed >= 0;
     };
     std::array<Tally, kFacts> factTally;
-    for (const Step& s : std::ranges::reverse_view(steps))
-        for (const Prediction& p : s.predictions)
+    for (auto it = steps.rbegin(); it != steps.rend(); ++it)
+        for (const Step& s = *it; const Prediction& p : s.predictions)
             if (factOccasion(s, p))
                 factTally[size_t(p.fact)].Count(s, s.wrong);
     std::array<bool, kFacts> factNamed{};
