@@ -176,7 +176,17 @@ void SetGameFolderPath(const QString& folder)
 
 QString ResultsFolder() { return QDir::cleanPath(GameFolderPath() + QStringLiteral("/../resultad")); }
 
-QString HistoryFile() { return QDir::cleanPath(GameFolderPath() + QStringLiteral("/../historial.sqlite")); }
+QString HistoryFileBeside(const QString& gameFolder)
+{
+    return QDir::cleanPath(gameFolder + QStringLiteral("/../historial.sqlite"));
+}
+
+QString HistoryFile() { return HistoryFileBeside(GameFolderPath()); }
+
+QString GameFolderFor(const QString& programDir)
+{
+    return InstalledGameFiles(programDir).isEmpty() ? programDir : UserDataHome() + QStringLiteral("/cifrolo/juego");
+}
 
 bool EnterGameFolder(const QString& programDir, QString* problem)
 {
@@ -191,7 +201,7 @@ bool EnterFolder(const QString& programDir, QString* problem)
     const QString installed = InstalledGameFiles(programDir);
     if (installed.isEmpty())
         return true; // the build folder: play where we are
-    const QString userGame = UserDataHome() + QStringLiteral("/cifrolo/juego");
+    const QString userGame = GameFolderFor(programDir);
     QString why;
     const bool seeded = SeedGameFolder(installed, userGame, &why);
     if (QDir::setCurrent(userGame)) {

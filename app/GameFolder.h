@@ -45,3 +45,8 @@ void SetGameFolderPath(const QString& folder);
 // working folder.
 QString ResultsFolder();
 QString HistoryFile();
+// The folder a program in programDir plays in (its own folder when it runs
+// from the build, the user's copy when installed), found without seeding it,
+// and the history file beside a game folder.
+QString GameFolderFor(const QString& programDir);
+QString HistoryFileBeside(const QString& gameFolder);

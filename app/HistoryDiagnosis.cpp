@@ -63,9 +63,4 @@ int RunDiagnosisCommand(const QStringList& args, const QString& programDir, QTex
     return 0;
 }
 
-QString DefaultHistoryFile(const QString& programDir)
-{
-    if (InstalledGameFiles(programDir).isEmpty())
-        return QDir::cleanPath(programDir + QStringLiteral("/../historial.sqlite"));
-    return UserDataHome() + QStringLiteral("/cifrolo/historial.sqlite");
-}
+QString DefaultHistoryFile(const QString& programDir) { return HistoryFileBeside(GameFolderFor(programDir)); }
