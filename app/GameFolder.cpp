@@ -185,7 +185,9 @@ QString HistoryFile() { return HistoryFileBeside(GameFolderPath()); }
 
 QString GameFolderFor(const QString& programDir)
 {
-    return InstalledGameFiles(programDir).isEmpty() ? programDir : UserDataHome() + QStringLiteral("/cifrolo/juego");
+    if (InstalledGameFiles(programDir).isEmpty())
+        return programDir;
+    return UserDataHome() + QStringLiteral("/cifrolo/juego");
 }
 
 bool EnterGameFolder(const QString& programDir, QString* problem)
