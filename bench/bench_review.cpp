@@ -39,8 +39,8 @@ using Practice::Box;
 constexpr int kChildren = 60;
 constexpr int kSteadySums = 150; // sums a steady child plays
 constexpr int kMaxSums = 1000;   // and a learner at most
-constexpr int kLearnAfter = 10;  // occasions after which the child gets it right
-constexpr int kDiagnoseEvery = 3;
+int kLearnAfter = 10; // occasions after which the child gets it right (CIFROLO_LEARN_AFTER)
+constexpr int kDiagnoseEvery = 1; // the window reads the needs at every sum
 
 struct Child {
     QString error;           // a column error id, or empty
@@ -200,7 +200,7 @@ void Play(Child child, bool review, Player& player, Run& run)
     const QStringList ids = Ids(child);
     const int sums = child.learns ? kMaxSums : kSteadySums;
     for (int s = 1; s <= sums; ++s) {
-        if (review && s % kDiagnoseEvery == 1)
+        if (review && (s - 1) % kDiagnoseEvery == 0)
             needs = Review::NeedsFromDiagnosis(Diagnosis::Diagnose(history));
         const Review::Digits digits = review ? dealer.Next(needs).digits : RandomSum(player);
         if (!child.learns)
@@ -295,6 +295,8 @@ int main(int argc, char** argv)
         seeds.push_back(uint32_t(std::strtoul(argv[i], nullptr, 10)));
     if (seeds.empty())
         seeds = {1, 2, 3};
+    if (const char* n = std::getenv("CIFROLO_LEARN_AFTER"))
+        kLearnAfter = std::max(1, std::atoi(n));
     for (uint32_t s : seeds)
         Bench(s);
     return 0;

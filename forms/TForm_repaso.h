@@ -11,7 +11,7 @@ class QLabel;
 
 // "Repaso": column sums chosen for the current player from what the
 // diagnosis says of them (see Review::Dealer), on the several-column engine.
-// Each sum brings its own size (two or three rows, two or three columns) and
+// Each sum brings its own size (two or three rows, two to five columns) and
 // counts in the results slot of its kind, with or without carrying.
 class TForm_repaso : public TColumnSumForm {
     Q_OBJECT

@@ -16,7 +16,7 @@ const ColumnShape& ColumnShapeOf(ExerciseKind kind)
         {Kind::Sumas5b, {4, {Free, Free, Free}}},
         {Kind::Sumas5c, {5, {Free, Free, Free, Free}}},
         // The largest review sum; each dealt sum brings its own size.
-        {Kind::Repaso, {3, {Free, Free, Free}}},
+        {Kind::Repaso, {3, {Free, Free, Free, Free, Free}}},
     };
     static const ColumnShape none{0, {}};
     const auto it = shapes.find(kind);

@@ -63,29 +63,24 @@ template <typename Range> Digits Build(int rows, int columns, Range range)
     return digits;
 }
 
-int RowsOrColumns() { return 2 + Random(2); }
+// A number of columns in [lo, hi], within the limit.
+int ColumnsIn(int lo, int hi, const Limits& limits)
+{
+    const int top = std::max(1, std::min(hi, limits.columns));
+    const int bottom = std::min(lo, top);
+    return bottom + Random(top - bottom + 1);
+}
+
+// Two or three rows, within the limit.
+int RowsIn(const Limits& limits) { return limits.rows >= 3 ? 2 + Random(2) : 2; }
 
 bool Contains(const std::vector<int32_t>& facts, int32_t fact)
 {
     return std::find(facts.begin(), facts.end(), fact) != facts.end();
 }
 
-// Mixed review: mostly two rows, each column a fact that is not weak,
-// those not yet known first (they are the evidence the diagnosis lacks).
-Digits Mixed(const Needs& needs)
+Digits FactColumns(const std::vector<int32_t>& pool, int columns)
 {
-    const int columns = RowsOrColumns();
-    if (Random(3) == 0)
-        return Build(3, columns, [](int, int32_t) { return std::pair{0, 99}; });
-    std::vector<int32_t> unknown, fine;
-    for (int32_t a = 0; a <= 9; ++a)
-        for (int32_t b = a; b <= 9; ++b) {
-            const int32_t fact = a * 10 + b;
-            if (Contains(needs.facts, fact))
-                continue;
-            (Contains(needs.knownFacts, fact) ? fine : unknown).push_back(fact);
-        }
-    const std::vector<int32_t>& pool = unknown.empty() ? fine : unknown;
     Digits digits;
     for (int c = 0; c < columns; ++c) {
         const int32_t fact = pool[size_t(Random(int32_t(pool.size())))];
@@ -97,45 +92,90 @@ Digits Mixed(const Needs& needs)
     return digits;
 }
 
-Digits FactColumns(const std::vector<int32_t>& facts)
+// The facts mixed review and probes draw from: not weak, those not yet
+// known first (they are the evidence the diagnosis lacks).
+std::vector<int32_t> ReviewFacts(const Needs& needs)
 {
+    std::vector<int32_t> unknown, fine;
+    for (int32_t a = 0; a <= 9; ++a)
+        for (int32_t b = a; b <= 9; ++b) {
+            const int32_t fact = a * 10 + b;
+            if (Contains(needs.facts, fact))
+                continue;
+            (Contains(needs.knownFacts, fact) ? fine : unknown).push_back(fact);
+        }
+    return unknown.empty() ? fine : unknown;
+}
+
+// Mixed review: mostly two rows, each column one of the facts above.
+Digits Mixed(const Needs& needs, const Limits& limits)
+{
+    const int columns = ColumnsIn(3, 4, limits);
+    if (limits.rows >= 3 && Random(3) == 0)
+        return Build(3, columns, [](int, int32_t) { return std::pair{0, 99}; });
+    return FactColumns(ReviewFacts(needs), columns);
+}
+
+// Evidence for every column error in one sum: its columns but the last pass
+// a carry of 1 (totals 12-19), of 2 (20-29, three rows) or none (0-9) in
+// turn, so that the columns after them receive one, two or nothing. Half of
+// them have two rows, whose columns are facts not yet known where one fits.
+Digits Probe(const Needs& needs, const Limits& limits)
+{
+    const int columns = ColumnsIn(4, 5, limits);
+    const int last = columns - 1;
+    const int rows = limits.rows >= 3 && Random(2) == 0 ? 3 : 2;
+    using Range = std::pair<int32_t, int32_t>;
+    const std::vector<Range> passes =
+        rows == 3 ? std::vector<Range>{{12, 19}, {20, 29}, {0, 9}} : std::vector<Range>{{12, 19}, {0, 9}};
+    const int first = Random(int32_t(passes.size()));
+    const auto range = [&](int c) { return c < last ? passes[size_t(first + c) % passes.size()] : Range{0, 99}; };
+    if (rows == 3)
+        return Build(rows, columns, [&](int c, int32_t) { return range(c); });
+    const std::vector<int32_t> facts = ReviewFacts(needs);
     Digits digits;
-    const int columns = RowsOrColumns();
     for (int c = 0; c < columns; ++c) {
-        const int32_t fact = facts[size_t(Random(int32_t(facts.size())))];
-        if (Random(2) == 0)
-            digits.push_back({fact / 10, fact % 10});
+        const int32_t k = CarryInto(digits);
+        const auto [lo, hi] = range(c);
+        std::vector<int32_t> fitting;
+        for (int32_t fact : facts)
+            if (const int32_t t = fact / 10 + fact % 10 + k; t >= lo && t <= hi)
+                fitting.push_back(fact);
+        if (fitting.empty())
+            digits.push_back(DrawColumn(2, k, lo, hi));
         else
-            digits.push_back({fact % 10, fact / 10});
+            digits.push_back(FactColumns(fitting, 1).front());
     }
     return digits;
 }
 
-Digits Aimed(const QString& id, const Needs& needs)
+Digits Aimed(const QString& id, const Needs& needs, const Limits& limits)
 {
-    // Carry errors: two or three columns (mostly three), so that the carries
-    // reach more than one column.
-    const int columns = Random(4) == 0 ? 2 : 3;
+    if (id.startsWith(kFactPrefix))
+        return FactColumns(needs.facts, ColumnsIn(3, 4, limits));
+    // Carry errors: five columns, so that nearly every column passes or
+    // receives a carry (the units never receive one).
+    const int columns = ColumnsIn(5, 5, limits);
     const int last = columns - 1;
     if (id == kForgets || id == kTwice)
-        return Build(RowsOrColumns(), columns, [last](int c, int32_t) {
+        return Build(RowsIn(limits), columns, [last](int c, int32_t) {
             return c < last ? std::pair{10, 99} : std::pair{0, 99};
         });
     if (id == kWritesTens)
-        // 11 would read the same either way round.
-        return Build(RowsOrColumns(), columns, [last](int c, int32_t) {
-            return c < last ? std::pair{12, 21} : std::pair{0, 99};
-        });
+        // Every column of 12 to 21, the last one too (its leading digit is
+        // the same occasion as a carry); 11 would read the same either way.
+        return Build(RowsIn(limits), columns, [](int, int32_t) { return std::pair{12, 21}; });
     if (id == kFromNowhere)
         // Nothing carries: every column after the units receives none.
         return Build(2, columns, [last](int c, int32_t) {
             return c < last ? std::pair{0, 9} : std::pair{0, 99};
         });
-    if (id == kAlwaysOne)
-        return Build(3, columns, [last](int c, int32_t) {
-            return c < last ? std::pair{20, 99} : std::pair{0, 99};
-        });
-    return FactColumns(needs.facts);
+    // lleva-siempre-uno: carries of two need three rows; with two, carries
+    // of one are the nearest occasion.
+    const int rows = limits.rows >= 3 ? 3 : 2;
+    return Build(rows, columns, [last, rows](int c, int32_t) {
+        return c < last ? std::pair{rows == 3 ? 20 : 10, 99} : std::pair{0, 99};
+    });
 }
 
 } // namespace
@@ -154,19 +194,40 @@ Needs NeedsFromIds(const QStringList& ids)
     return needs;
 }
 
+namespace {
+
+// Whether the key where a fact last showed is as well explained by one of
+// the errors: then the error, not the fact, is what the child has shown.
+bool ExplainedByError(const Diagnosis::Finding& fact, const QStringList& errors)
+{
+    if (!fact.example)
+        return false;
+    const Diagnosis::Example& e = *fact.example;
+    const Practice::Key key{0, e.col, e.box, e.expected, e.typed, 0};
+    for (const Mistakes::Prediction& p : Mistakes::Candidates(Mistakes::ReadShape(e.rows), key))
+        if (p.error != Mistakes::Error::Fact && errors.contains(p.Id()))
+            return true;
+    return false;
+}
+
+} // namespace
+
 Needs NeedsFromDiagnosis(const Diagnosis::Result& diagnosis)
 {
     Needs needs = NeedsFromIds(diagnosis.ids);
-    // A suspect: shown on at least half of its occasions, not named yet.
+    // A suspect: shown on at least half of its occasions, not named yet
+    // (the diagnosis names nothing in a child's first sums).
     constexpr double kSuspectShare = 0.5;
     constexpr size_t kMostSuspects = 3;
+    const auto suspect = [&](const Diagnosis::Finding& f) {
+        return !diagnosis.ids.contains(f.id) && !f.overcome && f.seen > 0 && f.share >= kSuspectShare;
+    };
     for (const Diagnosis::Finding& f : diagnosis.errors)
-        if (!f.named && !f.overcome && f.seen > 0 && f.share >= kSuspectShare &&
-            ColumnErrors().contains(f.id) && size_t(needs.suspectErrors.size()) < kMostSuspects)
+        if (suspect(f) && ColumnErrors().contains(f.id) && size_t(needs.suspectErrors.size()) < kMostSuspects)
             needs.suspectErrors.push_back(f.id);
+    const QStringList errors = needs.errors + needs.suspectErrors;
     for (const Diagnosis::Finding& f : diagnosis.facts)
-        if (!f.named && !f.overcome && f.seen > 0 && f.share >= kSuspectShare &&
-            needs.suspectFacts.size() < kMostSuspects)
+        if (suspect(f) && !ExplainedByError(f, errors) && needs.suspectFacts.size() < kMostSuspects)
             needs.suspectFacts.push_back(f.fact);
     constexpr int32_t kKnownAfter = 3;
     for (const Diagnosis::Finding& f : diagnosis.facts)
@@ -175,8 +236,10 @@ Needs NeedsFromDiagnosis(const Diagnosis::Result& diagnosis)
     return needs;
 }
 
-Dealt Dealer::Next(const Needs& given)
+Dealt Dealer::Next(const Needs& given, Limits limits)
 {
+    limits.rows = std::clamp(limits.rows, 2, kMaxRows);
+    limits.columns = std::clamp(limits.columns, 1, kMaxColumns);
     // Suspects are dealt like needs; what the child already does well is
     // reviewed with the named needs only.
     Needs needs = given;
@@ -185,20 +248,22 @@ Dealt Dealer::Next(const Needs& given)
             needs.errors.push_back(id);
     needs.facts.insert(needs.facts.end(), given.suspectFacts.begin(), given.suspectFacts.end());
     // Aims: each error, and the weak facts together as one. Without needs,
-    // the column errors in turn gather the evidence.
-    QStringList aims = given.Empty() ? ColumnErrors() : needs.errors;
+    // probes gather the evidence.
+    QStringList aims = needs.errors;
     if (!needs.facts.empty())
         aims.push_back(kFactPrefix);
+    if (aims.isEmpty())
+        aims.push_back(ProbeAim());
     Dealt dealt;
     for (int attempt = 0; attempt < 50; ++attempt) {
         if (Random(3) < 2) {
             dealt.aim = aims[Random(int32_t(aims.size()))];
-            dealt.digits = Aimed(dealt.aim, needs);
+            dealt.digits = dealt.aim == ProbeAim() ? Probe(given, limits) : Aimed(dealt.aim, needs, limits);
             if (dealt.aim == kFactPrefix)
                 dealt.aim = Mistakes::FactId(dealt.digits[0][0], dealt.digits[0][1]);
         } else {
             dealt.aim.clear();
-            dealt.digits = Mixed(given);
+            dealt.digits = Mixed(given, limits);
         }
         if (dealt.digits != last_)
             break;

@@ -22,9 +22,16 @@ namespace Review {
 
 using Digits = std::vector<std::vector<int32_t>>;
 
-// Largest sums the review deals: three rows, three columns.
+// Largest sums the review deals: three rows, five columns.
 inline constexpr int kMaxRows = 3;
-inline constexpr int kMaxColumns = 3;
+inline constexpr int kMaxColumns = 5;
+
+// The largest sum a caller can take (a worksheet band takes two rows of
+// three columns).
+struct Limits {
+    int rows = kMaxRows;
+    int columns = kMaxColumns;
+};
 
 // The column errors the review can give occasions for, in catalogue order.
 inline const QStringList& ColumnErrors()
@@ -56,20 +63,28 @@ Needs NeedsFromIds(const QStringList& ids);
 // From a whole diagnosis: its ids, the suspects and the known facts.
 Needs NeedsFromDiagnosis(const Diagnosis::Result& diagnosis);
 
+// The aim of a sum dealt to gather evidence of every column error.
+inline const QString& ProbeAim()
+{
+    static const QString aim = QStringLiteral("sondeo");
+    return aim;
+}
+
 struct Dealt {
     Digits digits;
-    // The id this sum was built for; empty for mixed review.
+    // The id this sum was built for, or ProbeAim(); empty for mixed review.
     QString aim;
 };
 
 // Deals review sums. About two thirds aim at the child's needs (one of the
 // errors, or the weak facts as column digits), the rest are mixed review.
-// With no needs, every sum probes one of the column errors in turn, so the
-// diagnosis gets its evidence. Never the same digits twice in a row. Every
-// choice comes from the game's random source.
+// A carry error gets four or five columns, so that most columns receive or
+// pass a carry. With no needs, two thirds are probes in which every column
+// error can show, so the diagnosis gets its evidence. Never the same digits
+// twice in a row. Every choice comes from the game's random source.
 class Dealer {
 public:
-    Dealt Next(const Needs& needs);
+    Dealt Next(const Needs& needs, Limits limits = {});
     const Digits& Last() const { return last_; }
 
 private:

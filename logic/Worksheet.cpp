@@ -99,15 +99,9 @@ QString ColumnSolution(const BandSum& sum, int32_t columns)
 
 std::array<BandSum, 3> DealReviewBand(Review::Dealer& dealer, const Review::Needs& needs)
 {
-    constexpr int kTries = 8;
     std::array<BandSum, 3> sums;
     for (BandSum& sum : sums) {
-        Review::Digits digits;
-        for (int t = 0; t < kTries; ++t) {
-            digits = dealer.Next(needs).digits;
-            if (!digits.empty() && digits.size() <= 3 && digits.front().size() == 2)
-                break;
-        }
+        const Review::Digits digits = dealer.Next(needs, {.rows = 2, .columns = 3}).digits;
         for (size_t c = 0; c < digits.size() && c < 3; ++c) {
             if (digits[c].size() < 2)
                 continue;

@@ -75,8 +75,10 @@ private slots:
             if (!aim.isEmpty())
                 QCOMPARE(aim == u"lleva-siempre-uno", player == 1);
             const Review::Digits digits = Form_repaso->Sum().Digits();
-            QCOMPARE(Control<QLabel>(Form_repaso, QStringLiteral("Label_c_f1"))->isVisible(),
-                     digits.size() == 3);
+            const char* const columns[] = {"u", "d", "c", "um", "dm"};
+            for (size_t c = 0; c < std::size(columns); ++c)
+                QCOMPARE(Control<QLabel>(Form_repaso, QStringLiteral("Label_%1_f1").arg(columns[c]))->isVisible(),
+                         c < digits.size());
             const int slot = Review::ResultsSlot(digits);
             const int32_t before = game.players[size_t(player - 1)].hits[size_t(slot)];
             const int32_t other = game.players[size_t(player - 1)].hits[size_t(1 - slot)];
