@@ -20,12 +20,18 @@ void MistakeNotes::Load(const QString& player, std::vector<Practice::Sum> sums)
     kept = std::move(sums);
 }
 
-void MistakeNotes::Dealt(const QString& player, ExerciseKind kind, const QString& rows)
+const std::vector<Practice::Sum>& MistakeNotes::Sums(const QString& player)
 {
     if (source_ && !player.isEmpty() && !asked_.contains(player)) {
         asked_.insert(player);
         Load(player, source_(player));
     }
+    return sums_[player];
+}
+
+void MistakeNotes::Dealt(const QString& player, ExerciseKind kind, const QString& rows)
+{
+    Sums(player);
     std::vector<Practice::Sum>& kept = sums_[player];
     if (kept.size() >= kKeptSums)
         kept.erase(kept.begin());

@@ -22,6 +22,9 @@ public:
     void SetHistorySource(HistorySource source) { source_ = std::move(source); }
     // Earlier sums of a player, oldest first, in front of this run's.
     void Load(const QString& player, std::vector<Practice::Sum> sums);
+    // A player's latest sums, oldest first, with every key checked so far:
+    // the history asked for once, then followed sum by sum.
+    const std::vector<Practice::Sum>& Sums(const QString& player);
     void Dealt(const QString& player, ExerciseKind kind, const QString& rows);
     // A checked key of the last sum dealt; returns the line for it, if any.
     QString Key(Practice::Box box, int32_t col, int32_t expected, int32_t typed);

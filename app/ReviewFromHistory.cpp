@@ -2,16 +2,15 @@
 // SPDX-FileCopyrightText: 2026 The Cifrolo developers
 #include "app/ReviewFromHistory.h"
 
-#include "app/GameFolder.h"
-#include "app/History.h"
+#include "app/MistakeNotes.h"
 #include "logic/Diagnosis.h"
 
 Review::Needs ReviewNeedsFromHistory(const QString& player)
 {
     if (player.isEmpty())
         return {};
-    const History::Read read = History::ReadSums(HistoryFile(), player);
-    if (!read.ok)
-        return {};
-    return Review::NeedsFromDiagnosis(Diagnosis::Diagnose(read.sums));
+    // Older sums weigh next to nothing in the diagnosis (its half-lives are
+    // 30 occasions of an error and 40 sums).
+    constexpr size_t kLatestSums = 600;
+    return Review::NeedsFromDiagnosis(Diagnosis::DiagnoseLatest(TheMistakeNotes().Sums(player), kLatestSums));
 }

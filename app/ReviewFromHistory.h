@@ -6,7 +6,8 @@
 
 #include <QString>
 
-// What the review aims at for a player: the diagnosis of the player's sums
-// in the practice history. Nothing (the mix that gathers evidence) when the
-// history cannot be read.
+// What the review aims at for a player: the diagnosis of the player's latest
+// sums, as the mistake notes keep them (read from the practice history at the
+// player's first sum of the run, then followed key by key). Without a
+// readable history, this run's sums alone.
 Review::Needs ReviewNeedsFromHistory(const QString& player);

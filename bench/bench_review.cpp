@@ -13,7 +13,8 @@
 //    sums dealt once the diagnosis names something;
 //  - children who stop erring after kLearnAfter occasions: the sums until
 //    the error counts as overcome, in review and in random sums;
-//  - the time to deal one review sum.
+//  - the time to deal one review sum, and to find the needs it is dealt for
+//    from the 3000 sums the game keeps of a player.
 //
 //   bench_review [seed ...]      (default: seeds 1 2 3)
 
@@ -283,7 +284,21 @@ void Bench(uint32_t seed)
     for (int i = 0; i < kDeals; ++i)
         digits += long(dealer.Next(needs).digits.size());
     const double us = double(timer.nsecsElapsed()) / 1000.0 / kDeals;
-    std::printf("  dealing a sum: %.2f us (%ld columns dealt)\n\n", us, digits);
+    std::printf("  dealing a sum: %.2f us (%ld columns dealt)\n", us, digits);
+
+    // In the game the needs come first: the diagnosis of the latest 600 of
+    // the player's sums the mistake notes keep (at most 3000).
+    Child child = MakeChild(QStringLiteral("olvida-llevada"), 2, player, false);
+    std::vector<Practice::Sum> kept;
+    for (int i = 0; i < 3000; ++i)
+        kept.push_back(player.Play(RandomSum(player), child));
+    constexpr int kReads = 20;
+    timer.restart();
+    long named = 0;
+    for (int i = 0; i < kReads; ++i)
+        named += Review::NeedsFromDiagnosis(Diagnosis::DiagnoseLatest(kept, 600)).errors.size();
+    std::printf("  needs from the latest 600 of 3000 kept sums: %.2f ms (%ld named)\n\n",
+                double(timer.nsecsElapsed()) / 1e6 / kReads, named / kReads);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <span>
 
 namespace Diagnosis {
 
@@ -171,7 +172,9 @@ std::vector<const Practice::Key*> FirstTries(const Practice::Sum& sum)
     return out;
 }
 
-Result Diagnose(const std::vector<Practice::Sum>& sums)
+namespace {
+
+Result DiagnoseSums(std::span<const Practice::Sum> sums)
 {
     Result result;
     std::vector<Step> steps;
@@ -324,6 +327,15 @@ Result Diagnose(const std::vector<Practice::Sum>& sums)
         result.ids << (result.sums >= kMinSums && HasSlips(result, steps) ? QStringLiteral("descuido")
                                                                           : QStringLiteral("ninguno"));
     return result;
+}
+
+} // namespace
+
+Result Diagnose(const std::vector<Practice::Sum>& sums) { return DiagnoseSums(sums); }
+
+Result DiagnoseLatest(const std::vector<Practice::Sum>& sums, size_t latest)
+{
+    return DiagnoseSums(std::span(sums).last(std::min(latest, sums.size())));
 }
 
 const Finding* Result::Find(const QString& id) const

@@ -77,6 +77,8 @@ struct Result {
 
 // sums: one child's, oldest first (finished or not).
 Result Diagnose(const std::vector<Practice::Sum>& sums);
+// The same, of the latest sums only.
+Result DiagnoseLatest(const std::vector<Practice::Sum>& sums, size_t latest);
 
 // Of the errors that explain a wrong key (Mistakes::Candidates), the one the
 // child's history names with the highest confidence; nullopt when it names

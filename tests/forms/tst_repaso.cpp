@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Cifrolo developers
 #include "app/GameState.h"
+#include "app/MistakeNotes.h"
+#include "app/ReviewFromHistory.h"
 #include "app/Windows.h"
 #include "forms/TForm_menu.h"
 #include "forms/TForm_repaso.h"
@@ -48,6 +50,28 @@ private slots:
     {
         TForm_repaso::SetNeedsSource({});
         EndTestGame();
+    }
+
+    // The game's needs: a player's history read once, then this run's keys
+    // as they come.
+    void needsFollowTheKeys()
+    {
+        int asked = 0;
+        TheMistakeNotes().Clear();
+        TheMistakeNotes().SetHistorySource([&asked](const QString&) {
+            ++asked;
+            return std::vector<Practice::Sum>{};
+        });
+        QVERIFY(ReviewNeedsFromHistory(QStringLiteral("Ana")).suspectErrors.isEmpty());
+        for (int i = 0; i < 2; ++i) {
+            TheMistakeNotes().Dealt(QStringLiteral("Ana"), Kind::Sumas4, QStringLiteral("19+19"));
+            TheMistakeNotes().Key(Practice::Box::Result, 0, 8, 8);
+            TheMistakeNotes().Key(Practice::Box::Result, 1, 3, 2);
+        }
+        QCOMPARE(ReviewNeedsFromHistory(QStringLiteral("Ana")).suspectErrors, QStringList{"olvida-llevada"});
+        QCOMPARE(asked, 1);
+        TheMistakeNotes().SetHistorySource({});
+        TheMistakeNotes().Clear();
     }
 
     void openedFromTheMenu()
