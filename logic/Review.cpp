@@ -152,7 +152,7 @@ Digits Probe(const Needs& needs, const Limits& limits)
 Digits Aimed(const QString& id, const Needs& needs, const Limits& limits)
 {
     if (id.startsWith(kFactPrefix))
-        return FactColumns(needs.facts, ColumnsIn(3, 4, limits));
+        return FactColumns(needs.facts, ColumnsIn(3, 5, limits));
     // Carry errors: five columns, so that nearly every column passes or
     // receives a carry (the units never receive one).
     const int columns = ColumnsIn(5, 5, limits);
