@@ -21,25 +21,25 @@ const QString kAlwaysOne = QStringLiteral("lleva-siempre-uno");
 // The aim of a sum whose columns are the weak facts.
 const QString kFactPrefix = QStringLiteral("hecho:");
 
-// A column of `rows` digits whose total with the carry k lies in [lo, hi].
-// Digits are drawn again until it does; after many misses (an awkward
-// range) the column is built by hand.
-std::vector<int32_t> DrawColumn(int rows, int32_t k, int32_t lo, int32_t hi)
+// A column of `rows` digits, each at least `least`, whose total with the
+// carry k lies in [lo, hi]. Digits are drawn again until it does; after many
+// misses (an awkward range) the column is built by hand.
+std::vector<int32_t> DrawColumn(int rows, int32_t k, int32_t lo, int32_t hi, int32_t least = 0)
 {
-    std::vector<int32_t> column(size_t(rows), 0);
+    std::vector<int32_t> column(size_t(rows), least);
     for (int attempt = 0; attempt < 200; ++attempt) {
         int32_t t = k;
         for (int32_t& d : column) {
-            d = Random(10);
+            d = least + Random(10 - least);
             t += d;
         }
         if (t >= lo && t <= hi)
             return column;
     }
-    int32_t want = std::clamp(lo, k, k + 9 * rows) - k;
+    int32_t want = std::clamp(lo, k + least * rows, k + 9 * rows) - k - least * rows;
     for (int32_t& d : column) {
-        d = std::min<int32_t>(9, want);
-        want -= d;
+        d = least + std::min<int32_t>(9 - least, want);
+        want -= d - least;
     }
     return column;
 }
@@ -51,14 +51,14 @@ int32_t CarryInto(const Digits& digits)
 }
 
 // Columns units first, each with a total range given the carry the columns
-// before it pass.
+// before it pass. No number starts with a 0.
 template <typename Range> Digits Build(int rows, int columns, Range range)
 {
     Digits digits;
     for (int c = 0; c < columns; ++c) {
         const int32_t k = CarryInto(digits);
         const auto [lo, hi] = range(c, k);
-        digits.push_back(DrawColumn(rows, k, lo, hi));
+        digits.push_back(DrawColumn(rows, k, lo, hi, c == columns - 1 ? 1 : 0));
     }
     return digits;
 }
@@ -79,16 +79,27 @@ bool Contains(const std::vector<int32_t>& facts, int32_t fact)
     return std::find(facts.begin(), facts.end(), fact) != facts.end();
 }
 
+// A fact of the pool as a column, either way round; for the leading column,
+// one without a 0 where the pool has one.
+std::vector<int32_t> FactColumn(const std::vector<int32_t>& pool, bool leading)
+{
+    std::vector<int32_t> nonZero;
+    if (leading)
+        for (int32_t fact : pool)
+            if (fact / 10 > 0) // the smaller digit first
+                nonZero.push_back(fact);
+    const std::vector<int32_t>& from = nonZero.empty() ? pool : nonZero;
+    const int32_t fact = from[size_t(Random(int32_t(from.size())))];
+    if (Random(2) == 0)
+        return {fact / 10, fact % 10};
+    return {fact % 10, fact / 10};
+}
+
 Digits FactColumns(const std::vector<int32_t>& pool, int columns)
 {
     Digits digits;
-    for (int c = 0; c < columns; ++c) {
-        const int32_t fact = pool[size_t(Random(int32_t(pool.size())))];
-        if (Random(2) == 0)
-            digits.push_back({fact / 10, fact % 10});
-        else
-            digits.push_back({fact % 10, fact / 10});
-    }
+    for (int c = 0; c < columns; ++c)
+        digits.push_back(FactColumn(pool, c == columns - 1));
     return digits;
 }
 
@@ -142,9 +153,9 @@ Digits Probe(const Needs& needs, const Limits& limits)
             if (const int32_t t = fact / 10 + fact % 10 + k; t >= lo && t <= hi)
                 fitting.push_back(fact);
         if (fitting.empty())
-            digits.push_back(DrawColumn(2, k, lo, hi));
+            digits.push_back(DrawColumn(2, k, lo, hi, c == last ? 1 : 0));
         else
-            digits.push_back(FactColumns(fitting, 1).front());
+            digits.push_back(FactColumn(fitting, c == last));
     }
     return digits;
 }

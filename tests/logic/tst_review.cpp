@@ -10,9 +10,9 @@ Q_DECLARE_METATYPE(Review::Digits)
 class TestReview : public QObject {
     Q_OBJECT
 private slots:
-    // Many sums for one child: each in range and unlike the one before,
-    // about two thirds aimed at the child's needs, each aimed sum giving its
-    // aim an occasion.
+    // Many sums for one child: each in range, with no leading 0, and unlike
+    // the one before, about two thirds aimed at the child's needs, each
+    // aimed sum giving its aim an occasion.
     void dealing_data()
     {
         QTest::addColumn<QStringList>("ids");
@@ -59,6 +59,8 @@ private slots:
                 for (int32_t digit : column)
                     QVERIFY(digit >= 0 && digit <= 9);
             }
+            for (int32_t leading : d.digits.back()) // no number starts with a 0
+                QVERIFY(leading > 0);
             if (d.aim.isEmpty())
                 continue;
             ++aimed;
