@@ -17,6 +17,8 @@
 //    from the 3000 sums the game keeps of a player.
 //
 //   bench_review [seed ...]      (default: seeds 1 2 3)
+// CIFROLO_LEARN_AFTER=N in the environment: learners need N occasions
+// (default 10) before they get the step right.
 
 #include "logic/ColumnShapes.h"
 #include "logic/ColumnSum.h"
