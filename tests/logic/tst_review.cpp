@@ -85,34 +85,28 @@ private slots:
     // explains does not make its fact a suspect too.
     void suspectsInFirstSums_data()
     {
-        QTest::addColumn<QString>("rows");
+        QTest::addColumn<QString>("rows"); // two columns, the units 8 and right
+        QTest::addColumn<int>("tens");
         QTest::addColumn<int>("tensTyped");
         QTest::addColumn<QStringList>("errors");
         QTest::addColumn<QList<int>>("facts");
-        QTest::newRow("forgotten carry") << "19+19" << 2 << QStringList{"olvida-llevada"} << QList<int>{};
-        QTest::newRow("unknown fact") << "13+14" << 5 << QStringList{} << QList<int>{11};
+        QTest::newRow("forgotten carry") << "19+19" << 3 << 2 << QStringList{"olvida-llevada"} << QList<int>{};
+        QTest::newRow("unknown fact") << "14+14" << 2 << 5 << QStringList{} << QList<int>{11};
     }
     void suspectsInFirstSums()
     {
         QFETCH(QString, rows);
+        QFETCH(int, tens);
         QFETCH(int, tensTyped);
-        QFETCH(QStringList, errors);
-        QFETCH(QList<int>, facts);
         Practice::Sum sum;
         sum.rows = rows;
-        sum.startedAt = QDateTime(QDate(2026, 11, 2), QTime(10, 0));
-        const Review::Digits digits = Practice::ColumnDigits(rows);
-        const int units = (digits[0][0] + digits[0][1]) % 10;
-        const int tens = digits[1][0] + digits[1][1] + (digits[0][0] + digits[0][1]) / 10;
-        sum.keys = {{1, 0, Practice::Box::Result, units, units, 0},
+        sum.keys = {{1, 0, Practice::Box::Result, 8, 8, 0},
                     {2, 1, Practice::Box::Result, tens, tensTyped, 0},
                     {3, 1, Practice::Box::Result, tens, tens, 0}};
-        Practice::Sum again = sum;
-        again.startedAt = sum.startedAt.addSecs(60);
-        const Review::Needs needs = Review::NeedsFromDiagnosis(Diagnosis::Diagnose({sum, again}));
+        const Review::Needs needs = Review::NeedsFromDiagnosis(Diagnosis::Diagnose({sum, sum}));
         QVERIFY(needs.Empty());
-        QCOMPARE(needs.suspectErrors, errors);
-        QCOMPARE(QList<int>(needs.suspectFacts.begin(), needs.suspectFacts.end()), facts);
+        QTEST(needs.suspectErrors, "errors");
+        QTEST(QList<int>(needs.suspectFacts.begin(), needs.suspectFacts.end()), "facts");
     }
 
     void resultsSlot_data()
