@@ -14,8 +14,9 @@
 
 namespace {
 
-// Column letters of the control names, units first.
-const char* const kColumnNames[] = {"u", "d", "c", "um", "dm"};
+// Column letters of the control names, units first (the leading digit of a
+// five-column sum is the sixth).
+const char* const kColumnNames[] = {"u", "d", "c", "um", "dm", "cm"};
 
 QByteArray ControlName(const char* prefix, int column, int row = 0)
 {
