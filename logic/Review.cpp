@@ -129,13 +129,14 @@ Digits Mixed(const Needs& needs, const Limits& limits)
 
 // Evidence for every column error in one sum: its columns but the last pass
 // a carry of 1 (totals 12-19), of 2 (20-29, three rows) or none (0-9) in
-// turn, so that the columns after them receive one, two or nothing. Half of
-// them have two rows, whose columns are facts not yet known where one fits.
+// turn, so that the columns after them receive one, two or nothing. Two in
+// three have two rows, whose columns are facts not yet known where one fits
+// (evidence of the weak facts too).
 Digits Probe(const Needs& needs, const Limits& limits)
 {
     const int columns = ColumnsIn(4, 5, limits);
     const int last = columns - 1;
-    const int rows = limits.rows >= 3 && Random(2) == 0 ? 3 : 2;
+    const int rows = limits.rows >= 3 && Random(3) == 0 ? 3 : 2;
     using Range = std::pair<int32_t, int32_t>;
     const std::vector<Range> passes =
         rows == 3 ? std::vector<Range>{{12, 19}, {20, 29}, {0, 9}} : std::vector<Range>{{12, 19}, {0, 9}};
