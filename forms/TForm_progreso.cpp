@@ -135,14 +135,12 @@ TForm_progreso::TForm_progreso(QWidget* parent)
     Grid_hechos = Named(new FactsGrid, "Grid_hechos");
     Label_hecho = Named(new QLabel, "Label_hecho");
     Label_hecho->setMinimumHeight(Label_hecho->fontMetrics().height() + 4);
-    Chart_dias = Named(new QChartView, "Chart_dias");
-    Chart_dias->setRenderHint(QPainter::Antialiasing);
-    Chart_dias->setFocusPolicy(Qt::NoFocus);
+    // The charts take their places when the window is first shown: the
+    // chart library is not needed before.
+    chartPlaces_[0] = new QWidget;
     Memo_errores = Named(new QTextBrowser, "Memo_errores");
     Memo_errores->setOpenLinks(false);
-    Chart_errores = Named(new QChartView, "Chart_errores");
-    Chart_errores->setRenderHint(QPainter::Antialiasing);
-    Chart_errores->setFocusPolicy(Qt::NoFocus);
+    chartPlaces_[1] = new QWidget;
     Table_tiempos = Named(new QTableWidget(0, 3), "Table_tiempos");
     Table_tiempos->setHorizontalHeaderLabels(
         {QStringLiteral("Ventana"), QStringLiteral("Por cifra"), QStringLiteral("Cifras")});
@@ -161,10 +159,10 @@ TForm_progreso::TForm_progreso(QWidget* parent)
     facts->addWidget(Label_hecho);
     auto* top = new QHBoxLayout;
     top->addLayout(facts, 2);
-    top->addWidget(Chart_dias, 3);
+    top->addWidget(chartPlaces_[0], 3);
     auto* times = new QVBoxLayout;
     times->addWidget(Heading(QStringLiteral("Cuántas veces pasó cada error:")));
-    times->addWidget(Chart_errores, 3);
+    times->addWidget(chartPlaces_[1], 3);
     times->addWidget(Heading(QStringLiteral("Tiempo por cifra (mediana):")));
     times->addWidget(Table_tiempos, 2);
     auto* errors = new QVBoxLayout;
@@ -216,6 +214,30 @@ Progress::Period TForm_progreso::CurrentPeriod() const
 {
     const int i = ComboBox_periodo->currentIndex();
     return i >= 0 && i < int(std::size(Progress::kPeriods)) ? Progress::kPeriods[i] : Progress::Period::All;
+}
+
+void TForm_progreso::MakeCharts()
+{
+    if (Chart_dias)
+        return;
+    Chart_dias = Named(new QChartView, "Chart_dias");
+    Chart_errores = Named(new QChartView, "Chart_errores");
+    QWidget** place = chartPlaces_;
+    for (QChartView* chart : {Chart_dias, Chart_errores}) {
+        chart->setRenderHint(QPainter::Antialiasing);
+        chart->setFocusPolicy(Qt::NoFocus);
+        delete layout()->replaceWidget(*place, chart, Qt::FindChildrenRecursively);
+        delete *place;
+        *place++ = nullptr;
+    }
+    PublishControlNames(this);
+}
+
+void TForm_progreso::setVisible(bool visible)
+{
+    if (visible)
+        MakeCharts();
+    QDialog::setVisible(visible);
 }
 
 void TForm_progreso::FormShow()
@@ -300,6 +322,7 @@ void TForm_progreso::Say(const QString& sentence)
     Label_resumen->clear();
     Grid_hechos->SetGrid({});
     Label_hecho->clear();
+    MakeCharts();
     SetChart(Chart_dias, new QChart);
     SetChart(Chart_errores, new QChart);
     Memo_errores->clear();
@@ -314,6 +337,7 @@ void TForm_progreso::ShowReport()
     Grid_hechos->SetGrid(r.facts);
     Label_hecho->setText(Grid_hechos->Current() >= 0 ? Grid_hechos->CurrentText()
                                                      : QStringLiteral("Señala una casilla para ver sus veces."));
+    MakeCharts();
     SetChart(Chart_dias, ProgressPage::NewDayChart(r.days));
     SetChart(Chart_errores, ProgressPage::NewErrorChart(r.errors));
     Memo_errores->setHtml(ProgressPage::SentencesHtml(r.sentences));

@@ -46,6 +46,7 @@ public:
     QLabel* Label_resumen = nullptr;
     FactsGrid* Grid_hechos = nullptr;
     QLabel* Label_hecho = nullptr;     // the words of the picked fact
+    // Made at the first showing (null before).
     QChartView* Chart_dias = nullptr;
     QTextBrowser* Memo_errores = nullptr;
     QChartView* Chart_errores = nullptr;
@@ -69,10 +70,14 @@ public:
     // One page per report; false when the printer cannot be drawn on.
     static bool PrintReports(QPrinter* printer, const std::vector<Progress::Report>& reports);
 
+    void setVisible(bool visible) override;
+
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void MakeCharts();
+    QWidget* chartPlaces_[2] = {};
     bool LoadReport(const QString& player, Progress::Report& report, QString* problem);
     void ShowReport();
     void Say(const QString& sentence);
