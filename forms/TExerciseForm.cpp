@@ -41,13 +41,14 @@ const QSize kCounterBox(116, 71);
 
 QFont CaptionFont() { return DesignFont(QStringLiteral("MS Sans Serif"), 16, true); }
 
-QGroupBox* MakeCounterBox(QWidget* parent, const char* boxName, const QString& title,
-                          const QString& hint, const QColor& colour, const char* labelName,
-                          QLabel** label)
+}  // namespace
+
+QGroupBox* TExerciseForm::MakeCounterBox(const char* boxName, const QString& title, const QString& hint,
+                                         const QColor& colour, const char* labelName, QLabel** label)
 {
-    auto* box = new QGroupBox(title, parent);
+    auto* box = new QGroupBox(title, this);
     box->setObjectName(QLatin1String(boxName));
-    box->setFont(CaptionFont());
+    SetFontWhenShown(box, CaptionFont());
     SetTextColour(box, colour);
     SetHint(box, hint);
     auto* l = new QLabel(QStringLiteral("0"), box);
@@ -60,7 +61,17 @@ QGroupBox* MakeCounterBox(QWidget* parent, const char* boxName, const QString& t
     return box;
 }
 
-}  // namespace
+void TExerciseForm::SetFontWhenShown(QWidget* control, const QFont& font)
+{
+    pendingFonts_.emplace_back(control, font);
+}
+
+void TExerciseForm::ApplyPendingFonts()
+{
+    for (const auto& [control, font] : std::exchange(pendingFonts_, {}))
+        if (control)
+            control->setFont(font);
+}
 
 TExerciseForm::TExerciseForm(ExerciseKind kind, const QString& caption, QSize clientSize,
                              const QColor& background, QWidget* parent, const QString& pictureFile)
@@ -80,11 +91,11 @@ TExerciseForm::TExerciseForm(ExerciseKind kind, const QString& caption, QSize cl
     Image1->setScaledContents(true);
 
     GroupBox1 = MakeCounterBox(
-        this, "GroupBox1", QStringLiteral(" Aciertos :  "),
+        "GroupBox1", QStringLiteral(" Aciertos :  "),
         QStringLiteral("Total aciertos en este tipo de cuenta, por todos los jugadores"), kBlue,
         "Label_aciertos", &Label_aciertos);
     GroupBox2 = MakeCounterBox(
-        this, "GroupBox2", QStringLiteral(" Fallos :  "),
+        "GroupBox2", QStringLiteral(" Fallos :  "),
         QStringLiteral("Total fallos en este tipo de cuenta, por todos los jugadores"), kRed,
         "Label_fallos", &Label_fallos);
     PlaceCounterBoxes({25, 30}, {25, 130});
@@ -369,7 +380,7 @@ QLineEdit* TExerciseForm::MakeAnswerBox(const char* name, const QRect& geometry,
     box->setObjectName(QLatin1String(name));
     box->setGeometry(geometry);
     box->setAlignment(Qt::AlignCenter);
-    box->setFont(DigitFont(pixelSize));
+    SetFontWhenShown(box, DigitFont(pixelSize));
     box->setMaxLength(maxLength);
     box->setTextMargins(0, 0, 0, 0);
     SetBackgroundColour(box, kAqua);
@@ -417,8 +428,10 @@ void TExerciseForm::setVisible(bool visible)
     // exists, the window system is asked to place the frame; moved later, on
     // X11 the client area would go there (the frame is not known before the
     // first mapping) and the title bar would cover the turn buttons.
-    if (visible)
+    if (visible) {
         LoadPicture();
+        ApplyPendingFonts();
+    }
     if (visible && firstShow_ && !isVisible()) {
         firstShow_ = false;
         if (Form_menu)
