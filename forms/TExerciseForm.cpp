@@ -27,6 +27,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPointer>
 #include <QShowEvent>
 #include <algorithm>
 #include <optional>
@@ -63,14 +64,21 @@ QGroupBox* TExerciseForm::MakeCounterBox(const char* boxName, const QString& tit
 
 void TExerciseForm::SetFontWhenShown(QWidget* control, const QFont& font)
 {
-    pendingFonts_.emplace_back(control, font);
-}
-
-void TExerciseForm::ApplyPendingFonts()
-{
-    for (const auto& [control, font] : std::exchange(pendingFonts_, {}))
+    WhenFirstShown([control = QPointer<QWidget>(control), font] {
         if (control)
             control->setFont(font);
+    });
+}
+
+void TExerciseForm::WhenFirstShown(std::function<void()> step)
+{
+    firstShowSteps_.push_back(std::move(step));
+}
+
+void TExerciseForm::RunFirstShowSteps()
+{
+    for (const std::function<void()>& step : std::exchange(firstShowSteps_, {}))
+        step();
 }
 
 TExerciseForm::TExerciseForm(ExerciseKind kind, const QString& caption, QSize clientSize,
@@ -409,7 +417,11 @@ TColor95Button* TExerciseForm::MakeCheckButton(const char* name, const QString& 
     b->setFont(CaptionFont());
     b->setFaceColor(face);
     b->setGradientStyle(TColor95Button::GradientStyle::Vertical);
-    b->setPicture(CheckPicture());
+    // Drawn when the window is first shown, as its fonts are.
+    WhenFirstShown([b = QPointer<TColor95Button>(b)] {
+        if (b)
+            b->setPicture(CheckPicture());
+    });
     // Enter in the answer box must not check the sum.
     b->setAutoDefault(false);
     return b;
@@ -430,7 +442,7 @@ void TExerciseForm::setVisible(bool visible)
     // first mapping) and the title bar would cover the turn buttons.
     if (visible) {
         LoadPicture();
-        ApplyPendingFonts();
+        RunFirstShowSteps();
     }
     if (visible && firstShow_ && !isVisible()) {
         firstShow_ = false;

@@ -9,12 +9,11 @@
 #include <QDialog>
 #include <QFont>
 #include <QPoint>
-#include <QPointer>
 #include <QSet>
 #include <QSize>
 #include <QString>
 #include <cstdint>
-#include <utility>
+#include <functional>
 #include <vector>
 
 class QFrame;
@@ -158,10 +157,12 @@ protected:
     // font, which loads it: they get theirs when the window is first shown,
     // so that the fonts of windows never opened are never loaded.
     void SetFontWhenShown(QWidget* control, const QFont& font);
+    // Other work for what only a shown window needs, done then, in order.
+    void WhenFirstShown(std::function<void()> step);
 
 private:
-    void ApplyPendingFonts();
-    std::vector<std::pair<QPointer<QWidget>, QFont>> pendingFonts_;
+    void RunFirstShowSteps();
+    std::vector<std::function<void()>> firstShowSteps_;
     ExerciseKind kind_;
     int helpContext_ = 0;
     QPoint firstShowOffset_{150, 138};

@@ -316,13 +316,13 @@ QFrame* TForm_menu::MakeBigButton(const char* panelName, const char* labelName, 
     panel->setFrameStyle(QFrame::Box | QFrame::Plain);
     panel->setLineWidth(1);
     SetBackgroundColour(panel, colour);
-    panel->setCursor(HandCursor());
+    // The hand appears when the pointer first comes over the panel (see
+    // eventFilter): its picture is not read before.
     SetHint(panel, hint);
     auto* fill = new TBackground(panel);
     fill->setColors(from, to);
     auto* l = MakeLabel(panel, labelName, caption, 15, 10, 420, 31,
                         DesignFont(QStringLiteral("Times New Roman"), 27, true, true), text);
-    l->setCursor(HandCursor());
     SetHint(l, hint);
     // The panel takes the label's clicks: both run the same entry.
     l->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -551,6 +551,8 @@ bool TForm_menu::eventFilter(QObject* watched, QEvent* event)
     }
     auto* panel = qobject_cast<QFrame*>(watched);
     if (panel && (panel == Panel1 || panel == Panel2 || panel == Panel3 || panel == Panel4 || panel == Panel5)) {
+        if (event->type() == QEvent::Enter && !panel->testAttribute(Qt::WA_SetCursor))
+            panel->setCursor(HandCursor());
         if (event->type() == QEvent::MouseButtonPress &&
             static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
             pressedPanel_ = panel;
