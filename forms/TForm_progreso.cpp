@@ -135,23 +135,19 @@ TForm_progreso::TForm_progreso(QWidget* parent)
     Grid_hechos = Named(new FactsGrid, "Grid_hechos");
     Label_hecho = Named(new QLabel, "Label_hecho");
     Label_hecho->setMinimumHeight(Label_hecho->fontMetrics().height() + 4);
-    // The charts take their places when the window is first shown: the
-    // chart library is not needed before.
+    // The charts take their places when the window is first shown
+    // (MakeLateControls): the chart library is not needed before.
     chartPlaces_[0] = new QWidget;
     Memo_errores = Named(new QTextBrowser, "Memo_errores");
     Memo_errores->setOpenLinks(false);
     chartPlaces_[1] = new QWidget;
-    Table_tiempos = Named(new QTableWidget(0, 3), "Table_tiempos");
-    Table_tiempos->setHorizontalHeaderLabels(
-        {QStringLiteral("Ventana"), QStringLiteral("Por cifra"), QStringLiteral("Cifras")});
+    // Its columns come with the charts: measuring their titles loads a font.
+    Table_tiempos = Named(new QTableWidget, "Table_tiempos");
     Table_tiempos->verticalHeader()->hide();
     Table_tiempos->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     Table_tiempos->setWordWrap(false);
     Table_tiempos->setSelectionMode(QAbstractItemView::NoSelection);
     Table_tiempos->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    Table_tiempos->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    Table_tiempos->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
-    Table_tiempos->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
 
     auto* facts = new QVBoxLayout;
     facts->addWidget(Heading(QStringLiteral("Tabla de sumas (el de arriba + el de abajo):")));
@@ -216,7 +212,7 @@ Progress::Period TForm_progreso::CurrentPeriod() const
     return i >= 0 && i < int(std::size(Progress::kPeriods)) ? Progress::kPeriods[i] : Progress::Period::All;
 }
 
-void TForm_progreso::MakeCharts()
+void TForm_progreso::MakeLateControls()
 {
     if (Chart_dias)
         return;
@@ -230,13 +226,19 @@ void TForm_progreso::MakeCharts()
         delete *place;
         *place++ = nullptr;
     }
+    Table_tiempos->setColumnCount(3);
+    Table_tiempos->setHorizontalHeaderLabels(
+        {QStringLiteral("Ventana"), QStringLiteral("Por cifra"), QStringLiteral("Cifras")});
+    Table_tiempos->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    Table_tiempos->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    Table_tiempos->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
     PublishControlNames(this);
 }
 
 void TForm_progreso::setVisible(bool visible)
 {
     if (visible)
-        MakeCharts();
+        MakeLateControls();
     QDialog::setVisible(visible);
 }
 
@@ -322,7 +324,7 @@ void TForm_progreso::Say(const QString& sentence)
     Label_resumen->clear();
     Grid_hechos->SetGrid({});
     Label_hecho->clear();
-    MakeCharts();
+    MakeLateControls();
     SetChart(Chart_dias, new QChart);
     SetChart(Chart_errores, new QChart);
     Memo_errores->clear();
@@ -337,7 +339,7 @@ void TForm_progreso::ShowReport()
     Grid_hechos->SetGrid(r.facts);
     Label_hecho->setText(Grid_hechos->Current() >= 0 ? Grid_hechos->CurrentText()
                                                      : QStringLiteral("Señala una casilla para ver sus veces."));
-    MakeCharts();
+    MakeLateControls();
     SetChart(Chart_dias, ProgressPage::NewDayChart(r.days));
     SetChart(Chart_errores, ProgressPage::NewErrorChart(r.errors));
     Memo_errores->setHtml(ProgressPage::SentencesHtml(r.sentences));

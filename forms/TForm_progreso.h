@@ -76,7 +76,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void MakeCharts();
+    // The charts and the time table's columns, at the first showing.
+    void MakeLateControls();
     QWidget* chartPlaces_[2] = {};
     bool LoadReport(const QString& player, Progress::Report& report, QString* problem);
     void ShowReport();
