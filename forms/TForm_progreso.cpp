@@ -98,7 +98,18 @@ TForm_progreso::TForm_progreso(QWidget* parent)
     setObjectName(QStringLiteral("TForm_progreso"));
     setWindowTitle(kTitle);
     setSizeGripEnabled(true);
+    setMinimumSize(780, 560);
+    // Room for everything on a 1024 x 768 screen, window frame and panel included.
+    resize(1000, 690);
+    // The controls are made when the window is first shown (BuildControls):
+    // a list, a table, a text browser and two charts that most runs never
+    // open.
+}
 
+void TForm_progreso::BuildControls()
+{
+    if (ListBox_jugadores)
+        return;
     // The players and what to print, on the left.
     ListBox_jugadores = Named(new QListWidget, "ListBox_jugadores");
     ComboBox_periodo = Named(new QComboBox, "ComboBox_periodo");
@@ -135,19 +146,25 @@ TForm_progreso::TForm_progreso(QWidget* parent)
     Grid_hechos = Named(new FactsGrid, "Grid_hechos");
     Label_hecho = Named(new QLabel, "Label_hecho");
     Label_hecho->setMinimumHeight(Label_hecho->fontMetrics().height() + 4);
-    // The charts take their places when the window is first shown
-    // (MakeLateControls): the chart library is not needed before.
-    chartPlaces_[0] = new QWidget;
+    Chart_dias = Named(new QChartView, "Chart_dias");
+    Chart_dias->setRenderHint(QPainter::Antialiasing);
+    Chart_dias->setFocusPolicy(Qt::NoFocus);
     Memo_errores = Named(new QTextBrowser, "Memo_errores");
     Memo_errores->setOpenLinks(false);
-    chartPlaces_[1] = new QWidget;
-    // Its columns come with the charts: measuring their titles loads a font.
-    Table_tiempos = Named(new QTableWidget, "Table_tiempos");
+    Chart_errores = Named(new QChartView, "Chart_errores");
+    Chart_errores->setRenderHint(QPainter::Antialiasing);
+    Chart_errores->setFocusPolicy(Qt::NoFocus);
+    Table_tiempos = Named(new QTableWidget(0, 3), "Table_tiempos");
+    Table_tiempos->setHorizontalHeaderLabels(
+        {QStringLiteral("Ventana"), QStringLiteral("Por cifra"), QStringLiteral("Cifras")});
     Table_tiempos->verticalHeader()->hide();
     Table_tiempos->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     Table_tiempos->setWordWrap(false);
     Table_tiempos->setSelectionMode(QAbstractItemView::NoSelection);
     Table_tiempos->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Table_tiempos->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    Table_tiempos->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    Table_tiempos->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
 
     auto* facts = new QVBoxLayout;
     facts->addWidget(Heading(QStringLiteral("Tabla de sumas (el de arriba + el de abajo):")));
@@ -155,10 +172,10 @@ TForm_progreso::TForm_progreso(QWidget* parent)
     facts->addWidget(Label_hecho);
     auto* top = new QHBoxLayout;
     top->addLayout(facts, 2);
-    top->addWidget(chartPlaces_[0], 3);
+    top->addWidget(Chart_dias, 3);
     auto* times = new QVBoxLayout;
     times->addWidget(Heading(QStringLiteral("Cuántas veces pasó cada error:")));
-    times->addWidget(chartPlaces_[1], 3);
+    times->addWidget(Chart_errores, 3);
     times->addWidget(Heading(QStringLiteral("Tiempo por cifra (mediana):")));
     times->addWidget(Table_tiempos, 2);
     auto* errors = new QVBoxLayout;
@@ -193,9 +210,6 @@ TForm_progreso::TForm_progreso(QWidget* parent)
     connect(Button_pdf, &QPushButton::clicked, this, &TForm_progreso::Button_pdfClick);
     connect(Button_cerrar, &QPushButton::clicked, this, &QDialog::reject);
 
-    setMinimumSize(780, 560);
-    // Room for everything on a 1024 x 768 screen, window frame and panel included.
-    resize(1000, 690);
     PublishControlNames(this);
 }
 
@@ -212,33 +226,10 @@ Progress::Period TForm_progreso::CurrentPeriod() const
     return i >= 0 && i < int(std::size(Progress::kPeriods)) ? Progress::kPeriods[i] : Progress::Period::All;
 }
 
-void TForm_progreso::MakeLateControls()
-{
-    if (Chart_dias)
-        return;
-    Chart_dias = Named(new QChartView, "Chart_dias");
-    Chart_errores = Named(new QChartView, "Chart_errores");
-    QWidget** place = chartPlaces_;
-    for (QChartView* chart : {Chart_dias, Chart_errores}) {
-        chart->setRenderHint(QPainter::Antialiasing);
-        chart->setFocusPolicy(Qt::NoFocus);
-        delete layout()->replaceWidget(*place, chart, Qt::FindChildrenRecursively);
-        delete *place;
-        *place++ = nullptr;
-    }
-    Table_tiempos->setColumnCount(3);
-    Table_tiempos->setHorizontalHeaderLabels(
-        {QStringLiteral("Ventana"), QStringLiteral("Por cifra"), QStringLiteral("Cifras")});
-    Table_tiempos->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    Table_tiempos->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
-    Table_tiempos->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
-    PublishControlNames(this);
-}
-
 void TForm_progreso::setVisible(bool visible)
 {
     if (visible)
-        MakeLateControls();
+        BuildControls();
     QDialog::setVisible(visible);
 }
 
@@ -324,7 +315,6 @@ void TForm_progreso::Say(const QString& sentence)
     Label_resumen->clear();
     Grid_hechos->SetGrid({});
     Label_hecho->clear();
-    MakeLateControls();
     SetChart(Chart_dias, new QChart);
     SetChart(Chart_errores, new QChart);
     Memo_errores->clear();
@@ -339,7 +329,6 @@ void TForm_progreso::ShowReport()
     Grid_hechos->SetGrid(r.facts);
     Label_hecho->setText(Grid_hechos->Current() >= 0 ? Grid_hechos->CurrentText()
                                                      : QStringLiteral("Señala una casilla para ver sus veces."));
-    MakeLateControls();
     SetChart(Chart_dias, ProgressPage::NewDayChart(r.days));
     SetChart(Chart_errores, ProgressPage::NewErrorChart(r.errors));
     Memo_errores->setHtml(ProgressPage::SentencesHtml(r.sentences));

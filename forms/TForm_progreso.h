@@ -38,7 +38,9 @@ public:
     static Source FileSource(const QString& file);
     Source source;
 
-    // Controls, by name.
+    // Makes every control; showing the window does it, the first time.
+    void BuildControls();
+    // Controls, by name: made when the window is first shown (null before).
     QListWidget* ListBox_jugadores = nullptr;
     QComboBox* ComboBox_periodo = nullptr;
     QCheckBox* CheckBox_todos = nullptr;
@@ -46,7 +48,6 @@ public:
     QLabel* Label_resumen = nullptr;
     FactsGrid* Grid_hechos = nullptr;
     QLabel* Label_hecho = nullptr;     // the words of the picked fact
-    // Made at the first showing (null before).
     QChartView* Chart_dias = nullptr;
     QTextBrowser* Memo_errores = nullptr;
     QChartView* Chart_errores = nullptr;
@@ -76,9 +77,6 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    // The charts and the time table's columns, at the first showing.
-    void MakeLateControls();
-    QWidget* chartPlaces_[2] = {};
     bool LoadReport(const QString& player, Progress::Report& report, QString* problem);
     void ShowReport();
     void Say(const QString& sentence);
