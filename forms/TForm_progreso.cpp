@@ -104,6 +104,7 @@ TForm_progreso::TForm_progreso(QWidget* parent)
     // The controls are made when the window is first shown (BuildControls):
     // a list, a table, a text browser and two charts that most runs never
     // open.
+    PublishControlNames(this);
 }
 
 void TForm_progreso::BuildControls()
