@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QPalette>
 #include <QWidget>
+#include <initializer_list>
+#include <unordered_map>
 
 namespace {
 
@@ -41,21 +43,52 @@ QFont DigitFont(int pixelSize)
     return f;
 }
 
+namespace {
+
+// Hundreds of controls get the same colour over the same palette while the
+// windows are built: each changed palette is made once and shared.
+const QPalette& Recoloured(const QPalette& base, std::initializer_list<QPalette::ColorRole> roles,
+                           const QColor& colour)
+{
+    struct Key {
+        qint64 base;
+        QPalette::ColorRole first;
+        QRgb colour;
+        bool operator==(const Key&) const = default;
+    };
+    struct Hash {
+        size_t operator()(const Key& k) const
+        {
+            return std::hash<qint64>()(k.base) ^ (size_t(k.colour) << 8) ^ size_t(k.first);
+        }
+    };
+    static std::unordered_map<Key, QPalette, Hash> made;
+    const Key key{base.cacheKey(), *roles.begin(), colour.rgba()};
+    auto it = made.find(key);
+    if (it == made.end()) {
+        // A control recoloured over and over (the points) has a new palette
+        // each time: forget them all now and then.
+        if (made.size() >= 256)
+            made.clear();
+        QPalette p = base;
+        for (QPalette::ColorRole role : roles)
+            p.setColor(role, colour);
+        it = made.emplace(key, p).first;
+    }
+    return it->second;
+}
+
+}  // namespace
+
 void SetTextColour(QWidget* widget, const QColor& colour)
 {
-    QPalette p = widget->palette();
-    p.setColor(QPalette::WindowText, colour);
-    p.setColor(QPalette::Text, colour);
-    p.setColor(QPalette::ButtonText, colour);
-    widget->setPalette(p);
+    widget->setPalette(
+        Recoloured(widget->palette(), {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}, colour));
 }
 
 void SetBackgroundColour(QWidget* widget, const QColor& colour)
 {
-    QPalette p = widget->palette();
-    p.setColor(QPalette::Window, colour);
-    p.setColor(QPalette::Base, colour);
-    widget->setPalette(p);
+    widget->setPalette(Recoloured(widget->palette(), {QPalette::Window, QPalette::Base}, colour));
     widget->setAutoFillBackground(true);
 }
 

@@ -3,12 +3,14 @@
 #include "app/GameFolder.h"
 
 #include <QCryptographicHash>
+#include <QDateTime>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QMap>
 #include <QSaveFile>
+#include <algorithm>
 
 namespace {
 
@@ -66,6 +68,90 @@ bool WriteWhole(const QString& path, const QByteArray& bytes)
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && f.commit();
 }
 
+// The hashes of the files seen at the last start, each with the size and the
+// times the file had then: a file that still has them is not read again.
+// The picture files alone are megabytes, read at every start otherwise. A
+// file changed within the last seconds is never remembered: the file system
+// may keep the same time for two writes close together.
+class HashMemory {
+public:
+    explicit HashMemory(const QString& path) : path_(path)
+    {
+        QFile f(path_);
+        if (f.size() > 1024 * 1024 || !f.open(QIODevice::ReadOnly))
+            return;
+        for (const QByteArray& line : f.readAll().split('\n')) {
+            const QList<QByteArray> fields = line.split(' ');
+            if (fields.size() < 5 || fields[0].size() != 64)
+                continue;
+            const qsizetype pathAt = fields[0].size() + fields[1].size() + fields[2].size() + fields[3].size() + 4;
+            before_.insert(QString::fromUtf8(line.mid(pathAt)), {fields[0], fields[1] + ' ' + fields[2] + ' ' + fields[3]});
+        }
+    }
+
+    // The file's hash in hex; empty when it cannot be read.
+    QByteArray Hash(const QString& file, QByteArray* bytes = nullptr)
+    {
+        const QByteArray stamp = Stamp(file);
+        const auto known = before_.constFind(file);
+        if (!bytes && !stamp.isEmpty() && known != before_.cend() && known->stamp == stamp) {
+            now_.insert(file, *known);
+            return known->hash;
+        }
+        QByteArray read;
+        if (!ReadWhole(file, bytes ? bytes : &read))
+            return {};
+        const QByteArray hash = HashOf(bytes ? *bytes : read);
+        Remember(file, hash, stamp);
+        return hash;
+    }
+
+    // A file just written with bytes of this hash.
+    void Written(const QString& file, const QByteArray& hash) { Remember(file, hash, Stamp(file)); }
+
+    // Kept for the next start, when anything changed; a memory that cannot
+    // be written costs only the reading.
+    void Save() const
+    {
+        if (now_ == before_)
+            return;
+        QByteArray bytes;
+        for (auto it = now_.cbegin(); it != now_.cend(); ++it)
+            bytes += it->hash + ' ' + it->stamp + ' ' + it.key().toUtf8() + '\n';
+        WriteWhole(path_, bytes);
+    }
+
+private:
+    struct Entry {
+        QByteArray hash;
+        QByteArray stamp;  // size, modification and status change times
+        bool operator==(const Entry&) const = default;
+    };
+
+    static QByteArray Stamp(const QString& file)
+    {
+        const QFileInfo info(file);
+        const QDateTime changed = info.metadataChangeTime();
+        const QDateTime modified = info.lastModified();
+        if (!info.isFile() || !changed.isValid() || !modified.isValid() ||
+            std::max(changed, modified).secsTo(QDateTime::currentDateTime()) < 3)
+            return {};
+        return QByteArray::number(info.size()) + ' ' + QByteArray::number(modified.toMSecsSinceEpoch()) + ' ' +
+               QByteArray::number(changed.toMSecsSinceEpoch());
+    }
+
+    void Remember(const QString& file, const QByteArray& hash, const QByteArray& stamp)
+    {
+        if (stamp.isEmpty())
+            now_.remove(file);
+        else
+            now_.insert(file, {hash, stamp});
+    }
+
+    QString path_;
+    QMap<QString, Entry> before_, now_;
+};
+
 QString CannotWrite(const QString& path)
 {
     return QStringLiteral("No se ha podido escribir en la carpeta del juego:\n%1").arg(path);
@@ -98,6 +184,7 @@ bool SeedGameFolder(const QString& installedDir, const QString& userGameDir, QSt
 
     const QString listPath = user.filePath(QLatin1String(SeedListName));
     const SeedList before = ReadSeedList(listPath);
+    HashMemory hashes(user.filePath(QLatin1String(HashMemoryName)));
     SeedList after;
     bool ok = true;
 
@@ -108,10 +195,10 @@ bool SeedGameFolder(const QString& installedDir, const QString& userGameDir, QSt
         const QString rel = installed.relativeFilePath(it.next());
         if (rel == QLatin1String(SeedListName))
             continue;
-        QByteArray source;
-        if (!ReadWhole(installed.filePath(rel), &source))
+        const QString sourcePath = installed.filePath(rel);
+        const QByteArray sourceHash = hashes.Hash(sourcePath);
+        if (sourceHash.isEmpty())
             continue;
-        const QByteArray sourceHash = HashOf(source);
         const QString target = user.filePath(rel);
         const QFileInfo info(target);
 
@@ -127,8 +214,7 @@ bool SeedGameFolder(const QString& installedDir, const QString& userGameDir, QSt
                 continue;
             }
         } else {
-            QByteArray current;
-            const QByteArray currentHash = ReadWhole(target, &current) ? HashOf(current) : QByteArray();
+            const QByteArray currentHash = hashes.Hash(target);
             if (currentHash == sourceHash) {
                 after.insert(rel, sourceHash);
                 continue;
@@ -139,7 +225,11 @@ bool SeedGameFolder(const QString& installedDir, const QString& userGameDir, QSt
                 continue;
             }
         }
-        if (QDir().mkpath(QFileInfo(target).absolutePath()) && WriteWhole(target, source)) {
+        QByteArray source;
+        const bool copied = hashes.Hash(sourcePath, &source) == sourceHash &&
+                            QDir().mkpath(QFileInfo(target).absolutePath()) && WriteWhole(target, source);
+        if (copied) {
+            hashes.Written(target, sourceHash);
             after.insert(rel, sourceHash);
         } else {
             if (ok)
@@ -150,6 +240,7 @@ bool SeedGameFolder(const QString& installedDir, const QString& userGameDir, QSt
         }
     }
 
+    hashes.Save();
     if (after != before && !WriteSeedList(listPath, after)) {
         if (ok)
             *problem = CannotWrite(listPath);

@@ -16,6 +16,9 @@
 // it never overwrites; a copy the user deleted stays deleted.
 
 inline constexpr const char* SeedListName = ".instalados";
+// Beside it, the sizes and times of the files last hashed, so that a start
+// reads again only the files that changed since.
+inline constexpr const char* HashMemoryName = ".instalados.fechas";
 
 // The installed game files for a program in programDir (<prefix>/bin), or an
 // empty text when the program runs from its build folder.

@@ -27,6 +27,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPointer>
 #include <QShowEvent>
 #include <algorithm>
 #include <optional>
@@ -41,13 +42,14 @@ const QSize kCounterBox(116, 71);
 
 QFont CaptionFont() { return DesignFont(QStringLiteral("MS Sans Serif"), 16, true); }
 
-QGroupBox* MakeCounterBox(QWidget* parent, const char* boxName, const QString& title,
-                          const QString& hint, const QColor& colour, const char* labelName,
-                          QLabel** label)
+}  // namespace
+
+QGroupBox* TExerciseForm::MakeCounterBox(const char* boxName, const QString& title, const QString& hint,
+                                         const QColor& colour, const char* labelName, QLabel** label)
 {
-    auto* box = new QGroupBox(title, parent);
+    auto* box = new QGroupBox(title, this);
     box->setObjectName(QLatin1String(boxName));
-    box->setFont(CaptionFont());
+    SetFontWhenShown(box, CaptionFont());
     SetTextColour(box, colour);
     SetHint(box, hint);
     auto* l = new QLabel(QStringLiteral("0"), box);
@@ -60,7 +62,24 @@ QGroupBox* MakeCounterBox(QWidget* parent, const char* boxName, const QString& t
     return box;
 }
 
-}  // namespace
+void TExerciseForm::SetFontWhenShown(QWidget* control, const QFont& font)
+{
+    WhenFirstShown([control = QPointer<QWidget>(control), font] {
+        if (control)
+            control->setFont(font);
+    });
+}
+
+void TExerciseForm::WhenFirstShown(std::function<void()> step)
+{
+    firstShowSteps_.push_back(std::move(step));
+}
+
+void TExerciseForm::RunFirstShowSteps()
+{
+    for (const std::function<void()>& step : std::exchange(firstShowSteps_, {}))
+        step();
+}
 
 TExerciseForm::TExerciseForm(ExerciseKind kind, const QString& caption, QSize clientSize,
                              const QColor& background, QWidget* parent, const QString& pictureFile)
@@ -80,11 +99,11 @@ TExerciseForm::TExerciseForm(ExerciseKind kind, const QString& caption, QSize cl
     Image1->setScaledContents(true);
 
     GroupBox1 = MakeCounterBox(
-        this, "GroupBox1", QStringLiteral(" Aciertos :  "),
+        "GroupBox1", QStringLiteral(" Aciertos :  "),
         QStringLiteral("Total aciertos en este tipo de cuenta, por todos los jugadores"), kBlue,
         "Label_aciertos", &Label_aciertos);
     GroupBox2 = MakeCounterBox(
-        this, "GroupBox2", QStringLiteral(" Fallos :  "),
+        "GroupBox2", QStringLiteral(" Fallos :  "),
         QStringLiteral("Total fallos en este tipo de cuenta, por todos los jugadores"), kRed,
         "Label_fallos", &Label_fallos);
     PlaceCounterBoxes({25, 30}, {25, 130});
@@ -369,7 +388,7 @@ QLineEdit* TExerciseForm::MakeAnswerBox(const char* name, const QRect& geometry,
     box->setObjectName(QLatin1String(name));
     box->setGeometry(geometry);
     box->setAlignment(Qt::AlignCenter);
-    box->setFont(DigitFont(pixelSize));
+    SetFontWhenShown(box, DigitFont(pixelSize));
     box->setMaxLength(maxLength);
     box->setTextMargins(0, 0, 0, 0);
     SetBackgroundColour(box, kAqua);
@@ -398,7 +417,11 @@ TColor95Button* TExerciseForm::MakeCheckButton(const char* name, const QString& 
     b->setFont(CaptionFont());
     b->setFaceColor(face);
     b->setGradientStyle(TColor95Button::GradientStyle::Vertical);
-    b->setPicture(CheckPicture());
+    // Drawn when the window is first shown, as its fonts are.
+    WhenFirstShown([b = QPointer<TColor95Button>(b)] {
+        if (b)
+            b->setPicture(CheckPicture());
+    });
     // Enter in the answer box must not check the sum.
     b->setAutoDefault(false);
     return b;
@@ -417,8 +440,10 @@ void TExerciseForm::setVisible(bool visible)
     // exists, the window system is asked to place the frame; moved later, on
     // X11 the client area would go there (the frame is not known before the
     // first mapping) and the title bar would cover the turn buttons.
-    if (visible)
+    if (visible) {
         LoadPicture();
+        RunFirstShowSteps();
+    }
     if (visible && firstShow_ && !isVisible()) {
         firstShow_ = false;
         if (Form_menu)

@@ -7,11 +7,14 @@
 
 #include <QColor>
 #include <QDialog>
+#include <QFont>
 #include <QPoint>
 #include <QSet>
 #include <QSize>
 #include <QString>
 #include <cstdint>
+#include <functional>
+#include <vector>
 
 class QFrame;
 class QGroupBox;
@@ -130,6 +133,10 @@ protected:
     // the digit-only key filter.
     QLineEdit* MakeAnswerBox(const char* name, const QRect& geometry, int maxLength,
                              int pixelSize = 48);
+    // A box of the hit or miss counter, its title in the window's caption
+    // font, its number in the digit font.
+    QGroupBox* MakeCounterBox(const char* boxName, const QString& title, const QString& hint,
+                              const QColor& colour, const char* labelName, QLabel** label);
     // A filled bar such as the line under the sum.
     QFrame* MakeBar(const char* name, const QRect& geometry, const QColor& colour);
     // The check button: tick picture, vertical gradient, bold 16 px caption.
@@ -146,7 +153,16 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
+    // Answer and counter boxes lay out their text as soon as they get a
+    // font, which loads it: they get theirs when the window is first shown,
+    // so that the fonts of windows never opened are never loaded.
+    void SetFontWhenShown(QWidget* control, const QFont& font);
+    // Other work for what only a shown window needs, done then, in order.
+    void WhenFirstShown(std::function<void()> step);
+
 private:
+    void RunFirstShowSteps();
+    std::vector<std::function<void()>> firstShowSteps_;
     ExerciseKind kind_;
     int helpContext_ = 0;
     QPoint firstShowOffset_{150, 138};

@@ -17,6 +17,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QShowEvent>
+#include <utility>
 
 namespace {
 
@@ -80,7 +81,15 @@ void TForm_Acierto::FormCreate()
 {
     // Out of sight, yet still able to take the keys a child keeps pressing.
     Button_nulo->move(Button_nulo->x(), 900);
+    // The picture is read when the notice first comes up: many runs never
+    // earn one.
+    pictureWanted_ = true;
+}
 
+void TForm_Acierto::LoadPicture()
+{
+    if (!std::exchange(pictureWanted_, false))
+        return;
     if (!FileExists(QStringLiteral("acierto.bmp")))
         return;
     const QImage image = ReadPicture(QStringLiteral("acierto.bmp"));
@@ -89,6 +98,14 @@ void TForm_Acierto::FormCreate()
         return;
     }
     Image1->setPixmap(QPixmap::fromImage(image));
+}
+
+void TForm_Acierto::setVisible(bool visible)
+{
+    // Before the window is mapped, so that it never shows without its picture.
+    if (visible)
+        LoadPicture();
+    QDialog::setVisible(visible);
 }
 
 void TForm_Acierto::showEvent(QShowEvent* event)

@@ -27,10 +27,16 @@ public:
     TColor95Button* Color95Button1 = nullptr;
     QPushButton* Button_nulo = nullptr;
 
+    void setVisible(bool visible) override;
+
 protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void FormCreate();
+    // Reads acierto.bmp into Image1 the first time only; a picture that
+    // cannot be read is said then.
+    void LoadPicture();
+    bool pictureWanted_ = false;
 };

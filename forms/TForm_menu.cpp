@@ -83,6 +83,48 @@ QAction* AddEntry(QMenu* menu, const char* name, const QString& caption, const Q
     return a;
 }
 
+// The background pictures are drawn from the picture itself wherever they are
+// seen, never kept as pictures as large as the client area (megabytes on a
+// large screen, redone at every resize).
+class TiledPicture : public QLabel {
+public:
+    using QLabel::QLabel;
+    void SetTile(const QPixmap& tile)
+    {
+        tile_ = tile;
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        if (tile_.isNull())
+            return;
+        QPainter p(this);
+        // From the top-left corner, in one call for all the copies.
+        p.drawTiledPixmap(rect(), tile_);
+    }
+
+private:
+    QPixmap tile_;
+};
+
+class StretchedPicture : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        const QPixmap picture = pixmap();
+        if (picture.isNull())
+            return;
+        QPainter p(this);
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawPixmap(contentsRect(), picture);
+    }
+};
+
 QGroupBox* MakeBox(QWidget* parent, const char* name, const QString& title, int x, int y, int w, int h)
 {
     auto* box = new QGroupBox(title, parent);
@@ -142,9 +184,9 @@ void TForm_menu::BuildControls()
     setCentralWidget(Client);
     Client->installEventFilter(this);
 
-    Image_fondopantalla = new QLabel(Client);
+    Image_fondopantalla = new TiledPicture(Client);
     Image_fondopantalla->setObjectName(QStringLiteral("Image_fondopantalla"));
-    Image_fondopantalla_tmp = new QLabel(Client);
+    Image_fondopantalla_tmp = new StretchedPicture(Client);
     Image_fondopantalla_tmp->setObjectName(QStringLiteral("Image_fondopantalla_tmp"));
     Image_fondopantalla_tmp->setScaledContents(true);
 
@@ -274,13 +316,13 @@ QFrame* TForm_menu::MakeBigButton(const char* panelName, const char* labelName, 
     panel->setFrameStyle(QFrame::Box | QFrame::Plain);
     panel->setLineWidth(1);
     SetBackgroundColour(panel, colour);
-    panel->setCursor(HandCursor());
+    // The hand appears when the pointer first comes over the panel (see
+    // eventFilter): its picture is not read before.
     SetHint(panel, hint);
     auto* fill = new TBackground(panel);
     fill->setColors(from, to);
     auto* l = MakeLabel(panel, labelName, caption, 15, 10, 420, 31,
                         DesignFont(QStringLiteral("Times New Roman"), 27, true, true), text);
-    l->setCursor(HandCursor());
     SetHint(l, hint);
     // The panel takes the label's clicks: both run the same entry.
     l->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -505,12 +547,12 @@ bool TForm_menu::eventFilter(QObject* watched, QEvent* event)
     if (watched == Client && event->type() == QEvent::Resize) {
         Image_fondopantalla->setGeometry(Client->rect());
         Image_fondopantalla_tmp->setGeometry(Client->rect());
-        if (!backgroundSource_.isNull())
-            TileBackground();
         return false;
     }
     auto* panel = qobject_cast<QFrame*>(watched);
     if (panel && (panel == Panel1 || panel == Panel2 || panel == Panel3 || panel == Panel4 || panel == Panel5)) {
+        if (event->type() == QEvent::Enter && !panel->testAttribute(Qt::WA_SetCursor))
+            panel->setCursor(HandCursor());
         if (event->type() == QEvent::MouseButtonPress &&
             static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
             pressedPanel_ = panel;
@@ -574,28 +616,10 @@ void TForm_menu::SetBackgroundPicture(const QPixmap& picture)
     const QSize screen = ThePlatform().ScreenSize();
     const bool larger = screen.isValid() && !screen.isEmpty() &&
                         (picture.width() > screen.width() || picture.height() > screen.height());
-    backgroundSource_ = larger ? picture.copy(QRect(QPoint(0, 0), screen)) : picture;
     Image_fondopantalla_tmp->setPixmap(
         larger ? picture.scaled(screen, Qt::IgnoreAspectRatio, Qt::SmoothTransformation) : picture);
-    tiledSize_ = QSize();
-    TileBackground();
-}
-
-void TForm_menu::TileBackground()
-{
-    if (backgroundSource_.isNull())
-        return;
-    const QSize size = Client->size().expandedTo(QSize(1, 1));
-    if (size == tiledSize_)
-        return;  // tiled for this size already
-    tiledSize_ = size;
-    QPixmap canvas(size);
-    QPainter p(&canvas);
-    // One call for all the copies, from the top-left corner: a tiny picture
-    // would otherwise take one call per copy.
-    p.drawTiledPixmap(canvas.rect(), backgroundSource_);
-    p.end();
-    Image_fondopantalla->setPixmap(canvas);
+    static_cast<TiledPicture*>(Image_fondopantalla)
+        ->SetTile(larger ? picture.copy(QRect(QPoint(0, 0), screen)) : picture);
 }
 
 void TForm_menu::Color95Button_jugadoranteriorClick() { PreviousPlayer(); }

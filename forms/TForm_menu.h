@@ -178,12 +178,9 @@ private:
                           const QColor& text);
     void RunPanel(QFrame* panel);
     void RunNewGameDialog();
-    void TileBackground();
 
     bool firstTickDone_ = false;
     bool shownOnce_ = false;
     QFrame* pressedPanel_ = nullptr;
-    QPixmap backgroundSource_;
-    QSize tiledSize_;  // the client size the tiles were last laid out for
     QList<QAction*> exerciseEntries_;
 };

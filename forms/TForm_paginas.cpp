@@ -14,9 +14,28 @@
 #include <QLineEdit>
 #include <QPrinter>
 #include <QRadioButton>
-#include <QRegularExpressionValidator>
+#include <QValidator>
 
 namespace {
+
+// Up to maxLength digits 0-9, nothing else. (A regular expression would do,
+// but its engine and compiler are then loaded at start-up for two boxes.)
+class DigitsValidator : public QValidator {
+public:
+    DigitsValidator(int maxLength, QObject* parent) : QValidator(parent), maxLength_(maxLength) {}
+    State validate(QString& input, int&) const override
+    {
+        if (input.size() > maxLength_)
+            return Invalid;
+        for (QChar c : input)
+            if (c < u'0' || c > u'9')
+                return Invalid;
+        return Acceptable;
+    }
+
+private:
+    int maxLength_;
+};
 
 QLineEdit* MakeEdit(QWidget* parent, const char* name, int x, int y, int w, int h, int maxLength)
 {
@@ -25,8 +44,7 @@ QLineEdit* MakeEdit(QWidget* parent, const char* name, int x, int y, int w, int 
     e->setGeometry(x, y, w, h);
     e->setMaxLength(maxLength);
     // Digits only: a sign or a letter would make no page count or length.
-    e->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,%1}").arg(maxLength)), e));
+    e->setValidator(new DigitsValidator(maxLength, e));
     return e;
 }
 

@@ -98,7 +98,19 @@ TForm_progreso::TForm_progreso(QWidget* parent)
     setObjectName(QStringLiteral("TForm_progreso"));
     setWindowTitle(kTitle);
     setSizeGripEnabled(true);
+    setMinimumSize(780, 560);
+    // Room for everything on a 1024 x 768 screen, window frame and panel included.
+    resize(1000, 690);
+    // The controls are made when the window is first shown (BuildControls):
+    // a list, a table, a text browser and two charts that most runs never
+    // open.
+    PublishControlNames(this);
+}
 
+void TForm_progreso::BuildControls()
+{
+    if (ListBox_jugadores)
+        return;
     // The players and what to print, on the left.
     ListBox_jugadores = Named(new QListWidget, "ListBox_jugadores");
     ComboBox_periodo = Named(new QComboBox, "ComboBox_periodo");
@@ -199,9 +211,6 @@ TForm_progreso::TForm_progreso(QWidget* parent)
     connect(Button_pdf, &QPushButton::clicked, this, &TForm_progreso::Button_pdfClick);
     connect(Button_cerrar, &QPushButton::clicked, this, &QDialog::reject);
 
-    setMinimumSize(780, 560);
-    // Room for everything on a 1024 x 768 screen, window frame and panel included.
-    resize(1000, 690);
     PublishControlNames(this);
 }
 
@@ -216,6 +225,13 @@ Progress::Period TForm_progreso::CurrentPeriod() const
 {
     const int i = ComboBox_periodo->currentIndex();
     return i >= 0 && i < int(std::size(Progress::kPeriods)) ? Progress::kPeriods[i] : Progress::Period::All;
+}
+
+void TForm_progreso::setVisible(bool visible)
+{
+    if (visible)
+        BuildControls();
+    QDialog::setVisible(visible);
 }
 
 void TForm_progreso::FormShow()

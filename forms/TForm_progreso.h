@@ -38,7 +38,9 @@ public:
     static Source FileSource(const QString& file);
     Source source;
 
-    // Controls, by name.
+    // Makes every control; showing the window does it, the first time.
+    void BuildControls();
+    // Controls, by name: made when the window is first shown (null before).
     QListWidget* ListBox_jugadores = nullptr;
     QComboBox* ComboBox_periodo = nullptr;
     QCheckBox* CheckBox_todos = nullptr;
@@ -68,6 +70,8 @@ public:
     bool ReportsToPrint(std::vector<Progress::Report>& reports);
     // One page per report; false when the printer cannot be drawn on.
     static bool PrintReports(QPrinter* printer, const std::vector<Progress::Report>& reports);
+
+    void setVisible(bool visible) override;
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Cifrolo developers
 #include "widgets/TGIFImage.h"
 
+#include <QFile>
 #include <QImageReader>
 #include <QMouseEvent>
 #include <QMovie>
@@ -32,20 +33,48 @@ void TGIFImage::setFileName(const QString& fileName)
     frame_ = QPixmap();
     frameNumber_ = -1;
     runFrame_ = -1;
-
-    if (!fileName.isEmpty()) {
-        movie_ = new QMovie(fileName, QByteArray(), this);
-        movie_->setSpeed(speed_);
-        connect(movie_, &QMovie::frameChanged, this, &TGIFImage::onFrameChanged);
-        connect(movie_, &QMovie::finished, this, &TGIFImage::onFinished);
-        // Until started, the picture shows its first frame.
-        QImageReader reader(fileName);
-        const QImage first = reader.read();
-        if (!first.isNull())
-            showFrame(QPixmap::fromImage(first), 0);
-    }
+    sizeBeforeHeader_ = QSize();
+    // Most pictures wait hidden for a long time, many for the whole run.
+    loadPending_ = !fileName.isEmpty();
+    if (autoSize_)
+        takeSizeFromFile();
     updateGeometry();
     update();
+}
+
+void TGIFImage::load()
+{
+    loadPending_ = false;
+    movie_ = new QMovie(fileName_, QByteArray(), this);
+    movie_->setSpeed(speed_);
+    connect(movie_, &QMovie::frameChanged, this, &TGIFImage::onFrameChanged);
+    connect(movie_, &QMovie::finished, this, &TGIFImage::onFinished);
+    // Until started, the picture shows its first frame.
+    QImageReader reader(fileName_);
+    const QImage first = reader.read();
+    if (!first.isNull())
+        showFrame(QPixmap::fromImage(first), 0);
+    else if (autoSize_ && sizeBeforeHeader_.isValid())
+        resize(sizeBeforeHeader_);  // a header without a frame sizes nothing
+    sizeBeforeHeader_ = QSize();
+}
+
+void TGIFImage::ensureLoaded() const
+{
+    if (loadPending_)
+        const_cast<TGIFImage*>(this)->load();
+}
+
+QPixmap TGIFImage::currentFrame() const
+{
+    ensureLoaded();
+    return frame_;
+}
+
+int TGIFImage::currentFrameNumber() const
+{
+    ensureLoaded();
+    return frameNumber_;
 }
 
 void TGIFImage::setSpeed(int percent)
@@ -71,17 +100,45 @@ void TGIFImage::setStretch(bool on)
 void TGIFImage::setAutoSize(bool on)
 {
     autoSize_ = on;
-    if (autoSize_ && !frame_.isNull())
+    if (!autoSize_)
+        return;
+    if (!frame_.isNull())
         resize(frame_.size());
+    else
+        takeSizeFromFile();
+}
+
+void TGIFImage::takeSizeFromFile()
+{
+    // The frames of a GIF are as large as the screen its header declares:
+    // the size is known without decoding anything. Other files are read.
+    if (!loadPending_)
+        return;
+    QFile file(fileName_);
+    QByteArray header;
+    if (file.open(QIODevice::ReadOnly))
+        header = file.read(10);
+    const auto byteAt = [&header](int i) { return int(uchar(header.at(i))); };
+    const QSize declared = header.size() == 10 && header.startsWith("GIF8")
+                               ? QSize(byteAt(6) | byteAt(7) << 8, byteAt(8) | byteAt(9) << 8)
+                               : QSize();
+    if (declared.isEmpty()) {
+        load();
+    } else {
+        sizeBeforeHeader_ = size();
+        resize(declared);
+    }
 }
 
 int TGIFImage::frameCount() const
 {
+    ensureLoaded();
     return movie_ ? movie_->frameCount() : 0;
 }
 
 void TGIFImage::start()
 {
+    ensureLoaded();
     if (!movie_ || !movie_->isValid())
         return;
     // stop() rewinds the movie, so start() always plays from frame 0.
@@ -148,7 +205,14 @@ void TGIFImage::showFrame(const QPixmap& frame, int number)
 
 QSize TGIFImage::sizeHint() const
 {
+    ensureLoaded();
     return frame_.isNull() ? QSize(32, 32) : frame_.size();
+}
+
+void TGIFImage::showEvent(QShowEvent* event)
+{
+    ensureLoaded();
+    QWidget::showEvent(event);
 }
 
 void TGIFImage::paintEvent(QPaintEvent*)

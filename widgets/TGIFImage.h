@@ -17,7 +17,8 @@ public:
     explicit TGIFImage(QWidget* parent = nullptr);
     ~TGIFImage() override;
 
-    // A file or a ":/" resource. Shows the first frame; stops a run.
+    // A file or a ":/" resource. Shows the first frame; stops a run. The
+    // file is read when the picture is first shown or asked about, not here.
     void setFileName(const QString& fileName);
     QString fileName() const { return fileName_; }
 
@@ -44,8 +45,8 @@ public:
 
     // The frame on screen, its number (-1 when there is none) and the frame
     // count (0 when unknown).
-    QPixmap currentFrame() const { return frame_; }
-    int currentFrameNumber() const { return frameNumber_; }
+    QPixmap currentFrame() const;
+    int currentFrameNumber() const;
     int frameCount() const;
 
     QSize sizeHint() const override;
@@ -55,17 +56,25 @@ signals:
     void clicked();
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    // Reads the file given last, once.
+    void load();
+    void ensureLoaded() const;
+    // With auto size: the size of the frames, before they are read.
+    void takeSizeFromFile();
     void onFrameChanged(int number);
     void onFinished();
     void showFrame(const QPixmap& frame, int number);
 
     QMovie* movie_ = nullptr;
     QString fileName_;
+    bool loadPending_ = false;
+    QSize sizeBeforeHeader_;  // invalid unless sized from a header only
     QPixmap frame_;
     int frameNumber_ = -1;
     // Last frame number seen in this run (-1: none yet); a number not above

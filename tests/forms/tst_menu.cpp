@@ -390,7 +390,7 @@ private slots:
         QCOMPARE(Fake().calls.contains(QStringLiteral("message:Error en archivo de dibujo para fondo.")),
                  !loads);
         if (loads) {
-            const QImage tiled = Form_menu->Image_fondopantalla->pixmap().toImage();
+            const QImage tiled = Form_menu->Image_fondopantalla->grab().toImage();
             QCOMPARE(tiled.size(), Form_menu->Client->size());
             QCOMPARE(tiled.pixelColor(tiled.width() - 1, tiled.height() - 1), QColor(Qt::red));
         }

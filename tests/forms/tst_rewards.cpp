@@ -180,13 +180,14 @@ void TestRewards::noticePicture()
     QDir::setCurrent(dir_->path());
 
     TForm_Acierto notice;
-    QCOMPARE(!notice.Image1->pixmap().isNull(), shown);
     const QStringList expected =
         message ? QStringList{QStringLiteral(
                       "message:\nError.\n\nProblema con archivo de imagen 'acierto.bmp'.\n")}
                 : QStringList{};
+    // Read at the first showing, once: showing it again says nothing more.
+    ThePlatform().RunModal(&notice);
+    QCOMPARE(!notice.Image1->pixmap().isNull(), shown);
     QCOMPARE(Fake().CallsStartingWith(QStringLiteral("message:")), expected);
-    // Once, at creation: showing it again says nothing more.
     ThePlatform().RunModal(&notice);
     QCOMPARE(Fake().CallsStartingWith(QStringLiteral("message:")), expected);
     QCOMPARE(notice.Button_nulo->y(), 900);
