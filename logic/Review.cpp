@@ -50,15 +50,40 @@ int32_t CarryInto(const Digits& digits)
     return totals.empty() ? 0 : totals.back().Total() / 10;
 }
 
+// A fact of the pool as a column, either way round; for the leading column,
+// one without a 0 where the pool has one.
+std::vector<int32_t> FactColumn(const std::vector<int32_t>& pool, bool leading)
+{
+    std::vector<int32_t> nonZero;
+    if (leading)
+        for (int32_t fact : pool)
+            if (fact / 10 > 0) // the smaller digit first
+                nonZero.push_back(fact);
+    const std::vector<int32_t>& from = nonZero.empty() ? pool : nonZero;
+    const int32_t fact = from[size_t(Random(int32_t(from.size())))];
+    if (Random(2) == 0)
+        return {fact / 10, fact % 10};
+    return {fact % 10, fact / 10};
+}
+
 // Columns units first, each with a total range given the carry the columns
-// before it pass. No number starts with a 0.
-template <typename Range> Digits Build(int rows, int columns, Range range)
+// before it pass; in two rows, one of the facts given where one fits. No
+// number starts with a 0.
+template <typename Range>
+Digits Build(int rows, int columns, Range range, const std::vector<int32_t>& facts = {})
 {
     Digits digits;
     for (int c = 0; c < columns; ++c) {
         const int32_t k = CarryInto(digits);
         const auto [lo, hi] = range(c, k);
-        digits.push_back(DrawColumn(rows, k, lo, hi, c == columns - 1 ? 1 : 0));
+        const bool leading = c == columns - 1;
+        std::vector<int32_t> fitting;
+        if (rows == 2)
+            for (int32_t fact : facts)
+                if (const int32_t t = fact / 10 + fact % 10 + k; t >= lo && t <= hi)
+                    fitting.push_back(fact);
+        digits.push_back(fitting.empty() ? DrawColumn(rows, k, lo, hi, leading ? 1 : 0)
+                                         : FactColumn(fitting, leading));
     }
     return digits;
 }
@@ -77,22 +102,6 @@ int RowsIn(const Limits& limits) { return limits.rows >= 3 ? 2 + Random(2) : 2; 
 bool Contains(const std::vector<int32_t>& facts, int32_t fact)
 {
     return std::find(facts.begin(), facts.end(), fact) != facts.end();
-}
-
-// A fact of the pool as a column, either way round; for the leading column,
-// one without a 0 where the pool has one.
-std::vector<int32_t> FactColumn(const std::vector<int32_t>& pool, bool leading)
-{
-    std::vector<int32_t> nonZero;
-    if (leading)
-        for (int32_t fact : pool)
-            if (fact / 10 > 0) // the smaller digit first
-                nonZero.push_back(fact);
-    const std::vector<int32_t>& from = nonZero.empty() ? pool : nonZero;
-    const int32_t fact = from[size_t(Random(int32_t(from.size())))];
-    if (Random(2) == 0)
-        return {fact / 10, fact % 10};
-    return {fact % 10, fact / 10};
 }
 
 Digits FactColumns(const std::vector<int32_t>& pool, int columns)
@@ -141,24 +150,10 @@ Digits Probe(const Needs& needs, const Limits& limits)
     const std::vector<Range> passes =
         rows == 3 ? std::vector<Range>{{12, 19}, {20, 29}, {0, 9}} : std::vector<Range>{{12, 19}, {0, 9}};
     const int first = Random(int32_t(passes.size()));
-    const auto range = [&](int c) { return c < last ? passes[size_t(first + c) % passes.size()] : Range{0, 99}; };
-    if (rows == 3)
-        return Build(rows, columns, [&](int c, int32_t) { return range(c); });
-    const std::vector<int32_t> facts = ReviewFacts(needs);
-    Digits digits;
-    for (int c = 0; c < columns; ++c) {
-        const int32_t k = CarryInto(digits);
-        const auto [lo, hi] = range(c);
-        std::vector<int32_t> fitting;
-        for (int32_t fact : facts)
-            if (const int32_t t = fact / 10 + fact % 10 + k; t >= lo && t <= hi)
-                fitting.push_back(fact);
-        if (fitting.empty())
-            digits.push_back(DrawColumn(2, k, lo, hi, c == last ? 1 : 0));
-        else
-            digits.push_back(FactColumn(fitting, c == last));
-    }
-    return digits;
+    return Build(
+        rows, columns,
+        [&](int c, int32_t) { return c < last ? passes[size_t(first + c) % passes.size()] : Range{0, 99}; },
+        ReviewFacts(needs));
 }
 
 Digits Aimed(const QString& id, const Needs& needs, const Limits& limits)
