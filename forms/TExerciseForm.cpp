@@ -127,23 +127,17 @@ TExerciseForm::TExerciseForm(ExerciseKind kind, const QString& caption, QSize cl
     connect(&Events(), &GameEvents::PlayerChanged, this, [this] { ShowPlayerName(); });
 
     // The picture is decoded when the window is first shown: most windows
-    // of a run are never opened.
-    pictureFile_ = pictureFile;
+    // of a run are never opened. One that does not decode leaves the area
+    // empty, as a missing one does.
+    if (!pictureFile.isEmpty())
+        WhenFirstShown([this, pictureFile] {
+            if (!FileExists(pictureFile))
+                return;
+            const QImage picture = ReadPicture(pictureFile);
+            if (!picture.isNull())
+                Image1->setPixmap(QPixmap::fromImage(picture));
+        });
     SeedRandomFromClock();
-}
-
-void TExerciseForm::LoadPicture()
-{
-    // A picture that does not decode leaves the area empty, as a missing one
-    // does.
-    if (pictureFile_.isEmpty())
-        return;
-    const QString file = std::exchange(pictureFile_, QString());
-    if (!FileExists(file))
-        return;
-    const QImage picture = ReadPicture(file);
-    if (!picture.isNull())
-        Image1->setPixmap(QPixmap::fromImage(picture));
 }
 
 void TExerciseForm::ResetKindCounters() { *counters_ = KindCounters{}; }
@@ -440,10 +434,8 @@ void TExerciseForm::setVisible(bool visible)
     // exists, the window system is asked to place the frame; moved later, on
     // X11 the client area would go there (the frame is not known before the
     // first mapping) and the title bar would cover the turn buttons.
-    if (visible) {
-        LoadPicture();
+    if (visible)
         RunFirstShowSteps();
-    }
     if (visible && firstShow_ && !isVisible()) {
         firstShow_ = false;
         if (Form_menu)

@@ -171,9 +171,6 @@ private:
     KindCounters* counters_ = &ownCounters_;
     QSet<QObject*> filteredBoxes_;
     bool sumOpen_ = false;
-    // Decodes the picture file into Image1 (once; the name is then cleared).
-    void LoadPicture();
-    QString pictureFile_;  // not yet decoded
     QString sumPlayer_;
     QString sumRows_;
     QString pendingLine_;
