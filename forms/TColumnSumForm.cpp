@@ -34,6 +34,12 @@ TColumnSumForm::TColumnSumForm(const Design& design, QWidget* parent)
 {
     SetHelpContext(design.helpContext);
     SetFirstShowOffset(design.firstShowOffset);
+}
+
+void TColumnSumForm::BuildControls()
+{
+    TExerciseForm::BuildControls();
+    const Design& design = design_;
     PlaceCounterBoxes(design.hitsBox, design.missesBox);
     Image1->setGeometry(design.image);
     SetHint(Image1, QStringLiteral("Comprobación  automática"));
@@ -98,6 +104,7 @@ TColumnSumForm::TColumnSumForm(const Design& design, QWidget* parent)
 
 void TColumnSumForm::NewSum()
 {
+    EnsureControls();
     StartSum();
     for (QLabel* l : resultLabels)
         l->hide();

@@ -100,6 +100,9 @@ protected:
     explicit TColumnSumForm(const Design& design, QWidget* parent);
     // Puts the next sum into the engine: a random one of the window's shape.
     virtual void DealNext(ColumnSum& sum) { sum.Deal(); }
+    // The grid of digit labels, the result and carry labels, the answer
+    // boxes and "Más dificil...", from the design.
+    void BuildControls() override;
 
 private:
     // A column's digit goes into its result label and the answer box moves

@@ -92,7 +92,36 @@ TExerciseForm::TExerciseForm(ExerciseKind kind, const QString& caption, QSize cl
     setFont(DesignFont(QStringLiteral("MS Sans Serif"), 11));
     SetBackgroundColour(this, background);
     setFixedSize(clientSize);
+    connect(&Events(), &GameEvents::PlayerChanged, this, [this] {
+        if (controlsBuilt_)
+            ShowPlayerName();
+    });
 
+    // The picture is decoded when the window is first shown: most windows
+    // of a run are never opened. One that does not decode leaves the area
+    // empty, as a missing one does.
+    if (!pictureFile.isEmpty())
+        WhenFirstShown([this, pictureFile] {
+            if (!FileExists(pictureFile))
+                return;
+            const QImage picture = ReadPicture(pictureFile);
+            if (!picture.isNull())
+                Image1->setPixmap(QPixmap::fromImage(picture));
+        });
+    SeedRandomFromClock();
+}
+
+void TExerciseForm::EnsureControls()
+{
+    if (controlsBuilt_)
+        return;
+    controlsBuilt_ = true;
+    BuildControls();
+    PublishControlNames(this);
+}
+
+void TExerciseForm::BuildControls()
+{
     // Created first, so every other control lies above it.
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -124,20 +153,6 @@ TExerciseForm::TExerciseForm(ExerciseKind kind, const QString& caption, QSize cl
     Label_jugador->setFont(DesignFont(QStringLiteral("MS Sans Serif"), 12, true));
     Label_jugador->setAccessibleName(QStringLiteral("Jugador actual"));
     SetTextColour(Label_jugador, QColor(0x00, 0x00, 0x80));
-    connect(&Events(), &GameEvents::PlayerChanged, this, [this] { ShowPlayerName(); });
-
-    // The picture is decoded when the window is first shown: most windows
-    // of a run are never opened. One that does not decode leaves the area
-    // empty, as a missing one does.
-    if (!pictureFile.isEmpty())
-        WhenFirstShown([this, pictureFile] {
-            if (!FileExists(pictureFile))
-                return;
-            const QImage picture = ReadPicture(pictureFile);
-            if (!picture.isNull())
-                Image1->setPixmap(QPixmap::fromImage(picture));
-        });
-    SeedRandomFromClock();
 }
 
 void TExerciseForm::ResetKindCounters() { *counters_ = KindCounters{}; }
@@ -434,8 +449,10 @@ void TExerciseForm::setVisible(bool visible)
     // exists, the window system is asked to place the frame; moved later, on
     // X11 the client area would go there (the frame is not known before the
     // first mapping) and the title bar would cover the turn buttons.
-    if (visible)
+    if (visible) {
+        EnsureControls();
         RunFirstShowSteps();
+    }
     if (visible && firstShow_ && !isVisible()) {
         firstShow_ = false;
         if (Form_menu)

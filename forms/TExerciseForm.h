@@ -57,6 +57,11 @@ public:
     // Ends the open sum, if any, as abandoned.
     void ReportAbandoned();
 
+    // Makes the window's controls if they are not made yet. Most windows of
+    // a run are never opened: theirs are made when the window is first shown
+    // or dealt a sum, not while the game starts.
+    void EnsureControls();
+
     // The tick drawn on the check buttons.
     static QPixmap CheckPicture();
 
@@ -76,13 +81,17 @@ public:
     QLabel* Label_jugador = nullptr;
 
 protected:
-    // Creation: builds the window and the counter boxes (at 25,30 and 25,130)
-    // and seeds the random source. The picture file goes into Image1, when it
-    // can be read, as the window is first shown. Image1 has no geometry yet:
-    // the window gives it one.
+    // Creation: the window itself, and the random source seeded. Its controls
+    // come later, from BuildControls. The picture file goes into Image1, when
+    // it can be read, as the window is first shown.
     TExerciseForm(ExerciseKind kind, const QString& caption, QSize clientSize,
                   const QColor& background, QWidget* parent,
                   const QString& pictureFile = QStringLiteral("fondo2.bmp"));
+
+    // Makes the counter boxes (at 25,30 and 25,130), Image1 (with no
+    // geometry yet: the window gives it one) and the lines under them. A
+    // window makes these first, then its own controls.
+    virtual void BuildControls();
 
     void SetHelpContext(int context) { helpContext_ = context; }
     // Offset of the first show from the main window's top-left corner
@@ -167,6 +176,7 @@ private:
     int helpContext_ = 0;
     QPoint firstShowOffset_{150, 138};
     bool firstShow_ = true;
+    bool controlsBuilt_ = false;
     KindCounters ownCounters_;
     KindCounters* counters_ = &ownCounters_;
     QSet<QObject*> filteredBoxes_;

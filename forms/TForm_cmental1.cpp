@@ -60,7 +60,13 @@ TForm_cmental1::TForm_cmental1(QWidget* parent)
     SetHelpContext(520);
     SetFirstShowOffset({139, 135});
     SetHint(this, QStringLiteral("Escribir el valor correcto y pulsar el botón 'Comprobación'"));
+    // The settings start with the window; the menus' marks show them.
+    Mental::CurrentSettings() = Mental::Settings{};
+}
 
+void TForm_cmental1::BuildControls()
+{
+    TExerciseForm::BuildControls();
     // The menu bar lies above the designed client area.
     BuildMenus();
     top_ = MainMenu1->sizeHint().height();
@@ -87,13 +93,11 @@ TForm_cmental1::TForm_cmental1(QWidget* parent)
     setTabOrder(Memo_res, Color95Button1);
     connect(Color95Button1, &QPushButton::clicked, this, &TForm_cmental1::Color95Button1Click);
 
-    // Centred on the screen at creation; the first showing goes beside the
+    // Centred on the screen when made; the first showing goes beside the
     // main window.
     const QSize screen = ThePlatform().ScreenSize();
     if (screen.isValid())
         move((screen.width() - width()) / 2, (screen.height() - height()) / 2);
-
-    PublishControlNames(this);
 }
 
 void TForm_cmental1::BuildMenus()
@@ -162,8 +166,6 @@ void TForm_cmental1::BuildMenus()
     connect(Enelsumando2, &QAction::triggered, this, [this] { ChooseBlank(Enelsumando2, Blank::SecondAddend); });
     connect(Enelresultado, &QAction::triggered, this, [this] { ChooseBlank(Enelresultado, Blank::Result); });
 
-    // The settings start with the window, and the marks show them.
-    Mental::CurrentSettings() = Mental::Settings{};
     Hasta101->setChecked(true);
     Elegidoalazarhasta1->menuAction()->setChecked(true);
     Hasta102->setChecked(true);
@@ -228,6 +230,7 @@ void TForm_cmental1::ChooseBlank(QAction* item, Mental::Blank blank)
 
 void TForm_cmental1::NewSum()
 {
+    EnsureControls();
     StartSum();
     sum_ = Mental::DrawSum(Mental::CurrentSettings());
     int left = kBoxLeftResult;

@@ -65,6 +65,10 @@ public:
     QLineEdit* Memo_res = nullptr;
     TColor95Button* Color95Button1 = nullptr;
 
+protected:
+    // The menus, the sum's labels, the answer box and the check button.
+    void BuildControls() override;
+
 private:
     struct BoundItem {
         const char* name;

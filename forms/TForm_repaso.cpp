@@ -2,7 +2,6 @@
 // SPDX-FileCopyrightText: 2026 The Cifrolo developers
 #include "forms/TForm_repaso.h"
 
-#include "app/Accessibility.h"
 #include "app/Fonts.h"
 #include "app/GameState.h"
 
@@ -65,6 +64,11 @@ QString PlayerName()
 TForm_repaso::TForm_repaso(QWidget* parent) : TColumnSumForm(RepasoDesign(), parent)
 {
     setObjectName(QStringLiteral("TForm_repaso"));
+}
+
+void TForm_repaso::BuildControls()
+{
+    TColumnSumForm::BuildControls();
     Label_animo = new QLabel(this);
     Label_animo->setObjectName(QStringLiteral("Label_animo"));
     Label_animo->setGeometry(10, 200, 180, 70);
@@ -73,7 +77,6 @@ TForm_repaso::TForm_repaso(QWidget* parent) : TColumnSumForm(RepasoDesign(), par
     Label_animo->setFont(DesignFont(QStringLiteral("MS Sans Serif"), 15, true));
     SetTextColour(Label_animo, QColor(0x00, 0x80, 0x00));
     Label_animo->hide();
-    PublishControlNames(this);
 }
 
 void TForm_repaso::SetNeedsSource(NeedsSource source) { Source() = std::move(source); }
@@ -88,6 +91,7 @@ void TForm_repaso::NewSum()
     // The sum on screen was completed (not abandoned: the engine is at step
     // 0 only then): its run goes on or starts again, and a completed run
     // earns the line for the next sum.
+    EnsureControls();
     QString line;
     if (dealt_ && Sum().Step() == 0 && aimDiagnosed_)
         line = encourager_.SumEnded(sumPlayer_, aim_, KindMisses() == missesAtDeal_);

@@ -36,6 +36,7 @@ public:
 
 protected:
     void DealNext(ColumnSum& sum) override;
+    void BuildControls() override;
     void changeEvent(QEvent* event) override;
 
 private:

@@ -2,7 +2,6 @@
 // SPDX-FileCopyrightText: 2026 The Cifrolo developers
 #include "forms/TForm_sumas1.h"
 
-#include "app/Accessibility.h"
 
 namespace {
 
@@ -29,5 +28,4 @@ TSingleColumnForm::Design Sumas1Design()
 TForm_sumas1::TForm_sumas1(QWidget* parent) : TSingleColumnForm(Sumas1Design(), parent)
 {
     setObjectName(QStringLiteral("TForm_sumas1"));
-    PublishControlNames(this);
 }

@@ -2,7 +2,6 @@
 // SPDX-FileCopyrightText: 2026 The Cifrolo developers
 #include "forms/TForm_sumas2.h"
 
-#include "app/Accessibility.h"
 
 namespace {
 
@@ -29,5 +28,4 @@ TSingleColumnForm::Design Sumas2Design()
 TForm_sumas2::TForm_sumas2(QWidget* parent) : TSingleColumnForm(Sumas2Design(), parent)
 {
     setObjectName(QStringLiteral("TForm_sumas2"));
-    PublishControlNames(this);
 }

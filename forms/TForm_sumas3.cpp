@@ -2,7 +2,6 @@
 // SPDX-FileCopyrightText: 2026 The Cifrolo developers
 #include "forms/TForm_sumas3.h"
 
-#include "app/Accessibility.h"
 #include "app/Windows.h"
 #include "forms/TForm_sumas3b.h"
 
@@ -38,5 +37,4 @@ TColumnSumForm::Design Sumas3Design()
 TForm_sumas3::TForm_sumas3(QWidget* parent) : TColumnSumForm(Sumas3Design(), parent)
 {
     setObjectName(QStringLiteral("TForm_sumas3"));
-    PublishControlNames(this);
 }

@@ -2,7 +2,6 @@
 // SPDX-FileCopyrightText: 2026 The Cifrolo developers
 #include "forms/TForm_sumas3b.h"
 
-#include "app/Accessibility.h"
 
 namespace {
 
@@ -33,5 +32,4 @@ TColumnSumForm::Design Sumas3bDesign()
 TForm_sumas3b::TForm_sumas3b(QWidget* parent) : TColumnSumForm(Sumas3bDesign(), parent)
 {
     setObjectName(QStringLiteral("TForm_sumas3b"));
-    PublishControlNames(this);
 }

@@ -2,7 +2,6 @@
 // SPDX-FileCopyrightText: 2026 The Cifrolo developers
 #include "forms/TForm_sumas4.h"
 
-#include "app/Accessibility.h"
 #include "app/Windows.h"
 #include "forms/TForm_sumas4b.h"
 
@@ -45,5 +44,4 @@ TColumnSumForm::Design Sumas4Design()
 TForm_sumas4::TForm_sumas4(QWidget* parent) : TColumnSumForm(Sumas4Design(), parent)
 {
     setObjectName(QStringLiteral("TForm_sumas4"));
-    PublishControlNames(this);
 }

@@ -2,7 +2,6 @@
 // SPDX-FileCopyrightText: 2026 The Cifrolo developers
 #include "forms/TForm_sumas4b.h"
 
-#include "app/Accessibility.h"
 
 namespace {
 
@@ -41,5 +40,4 @@ TColumnSumForm::Design Sumas4bDesign()
 TForm_sumas4b::TForm_sumas4b(QWidget* parent) : TColumnSumForm(Sumas4bDesign(), parent)
 {
     setObjectName(QStringLiteral("TForm_sumas4b"));
-    PublishControlNames(this);
 }

@@ -2,7 +2,6 @@
 // SPDX-FileCopyrightText: 2026 The Cifrolo developers
 #include "forms/TForm_sumas5.h"
 
-#include "app/Accessibility.h"
 #include "app/Windows.h"
 #include "forms/TForm_sumas5b.h"
 
@@ -49,5 +48,4 @@ TColumnSumForm::Design Sumas5Design()
 TForm_sumas5::TForm_sumas5(QWidget* parent) : TColumnSumForm(Sumas5Design(), parent)
 {
     setObjectName(QStringLiteral("TForm_sumas5"));
-    PublishControlNames(this);
 }

@@ -2,7 +2,6 @@
 // SPDX-FileCopyrightText: 2026 The Cifrolo developers
 #include "forms/TForm_sumas5b.h"
 
-#include "app/Accessibility.h"
 #include "app/Windows.h"
 #include "forms/TForm_sumas5c.h"
 
@@ -49,5 +48,4 @@ TColumnSumForm::Design Sumas5bDesign()
 TForm_sumas5b::TForm_sumas5b(QWidget* parent) : TColumnSumForm(Sumas5bDesign(), parent)
 {
     setObjectName(QStringLiteral("TForm_sumas5b"));
-    PublishControlNames(this);
 }

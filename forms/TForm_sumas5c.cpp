@@ -2,7 +2,6 @@
 // SPDX-FileCopyrightText: 2026 The Cifrolo developers
 #include "forms/TForm_sumas5c.h"
 
-#include "app/Accessibility.h"
 
 namespace {
 
@@ -45,5 +44,4 @@ TColumnSumForm::Design Sumas5cDesign()
 TForm_sumas5c::TForm_sumas5c(QWidget* parent) : TColumnSumForm(Sumas5cDesign(), parent)
 {
     setObjectName(QStringLiteral("TForm_sumas5c"));
-    PublishControlNames(this);
 }

@@ -16,9 +16,15 @@ const QColor kSumLine(0x00, 0x00, 0xA0);
 
 TSingleColumnForm::TSingleColumnForm(const Design& design, QWidget* parent)
     : TExerciseForm(design.kind, design.caption, design.clientSize, design.background, parent),
-      rule_(design.rule)
+      design_(design), rule_(design.rule)
 {
     SetHelpContext(design.helpContext);
+}
+
+void TSingleColumnForm::BuildControls()
+{
+    TExerciseForm::BuildControls();
+    const Design& design = design_;
     Image1->setGeometry(design.image);
     SetHint(Image1, QStringLiteral("Pulsar botón 'Comprobar' para corregir la cuenta"));
 
@@ -41,6 +47,7 @@ TSingleColumnForm::TSingleColumnForm(const Design& design, QWidget* parent)
 
 void TSingleColumnForm::NewSum()
 {
+    EnsureControls();
     StartSum();
     const DigitPair pair = DrawPair(rule_);
     expected_ = pair.Sum();

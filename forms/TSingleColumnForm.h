@@ -50,8 +50,10 @@ public:
 
 protected:
     TSingleColumnForm(const Design& design, QWidget* parent);
+    void BuildControls() override;
 
 private:
+    Design design_;
     PairRule rule_;
     int32_t expected_ = 0;
 };

@@ -244,6 +244,7 @@ void TestColumnSums::pictureDecodedAtFirstShow()
     DestroyWindows();
     QDir::setCurrent(dir.path());
     CreateWindows();
+    Form_sumas3->EnsureControls();
     QLabel* picture = Control<QLabel>(Form_sumas3, QStringLiteral("Image1"));
     QVERIFY(picture->pixmap().isNull());
     Open(QStringLiteral("sumas3"));

@@ -3,6 +3,7 @@
 #include "app/GameState.h"
 #include "app/Services.h"
 #include "app/Windows.h"
+#include "forms/TExerciseForm.h"
 #include "forms/TForm_aviso_error.h"
 #include "forms/TForm_ayuda.h"
 #include "forms/TForm_menu.h"
@@ -447,6 +448,9 @@ private slots:
                 all << w;
         QVERIFY(all.size() >= 19);
         for (QWidget* w : all) {
+            // The exercise windows make their controls when first needed.
+            if (auto* exercise = qobject_cast<TExerciseForm*>(w))
+                exercise->EnsureControls();
             QCOMPARE(w->accessibleDescription(), w->objectName());
             for (QWidget* c : w->findChildren<QWidget*>())
                 if (!c->objectName().isEmpty() && !c->objectName().startsWith(QLatin1String("qt_")) &&

@@ -127,6 +127,7 @@ private slots:
     {
         QFETCH(bool, answered);
         game.autoTurnChange = false;
+        Form_repaso->EnsureControls();
         auto* line = Control<QLabel>(Form_repaso, QStringLiteral("Label_animo"));
         bool shown = false;
         for (int i = 0; i < 15; ++i) {

@@ -299,6 +299,7 @@ private slots:
     // fixed, the first addend stays below its bound.
     void mentalWorksheetPrintsWhatTheWindowDeals()
     {
+        Form_cmental1->EnsureControls();
         Form_cmental1->fixedItems[2]->trigger();  // "Valor fijo a  +3"
         SeedRandom(7);
         AnswerPages(QStringLiteral("5"));
