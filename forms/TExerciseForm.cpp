@@ -83,7 +83,7 @@ void TExerciseForm::RunFirstShowSteps()
 
 TExerciseForm::TExerciseForm(ExerciseKind kind, const QString& caption, QSize clientSize,
                              const QColor& background, QWidget* parent, const QString& pictureFile)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    : TFirstUseDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
       kind_(kind)
 {
@@ -93,7 +93,7 @@ TExerciseForm::TExerciseForm(ExerciseKind kind, const QString& caption, QSize cl
     SetBackgroundColour(this, background);
     setFixedSize(clientSize);
     connect(&Events(), &GameEvents::PlayerChanged, this, [this] {
-        if (controlsBuilt_)
+        if (Label_jugador)
             ShowPlayerName();
     });
 
@@ -109,15 +109,6 @@ TExerciseForm::TExerciseForm(ExerciseKind kind, const QString& caption, QSize cl
                 Image1->setPixmap(QPixmap::fromImage(picture));
         });
     SeedRandomFromClock();
-}
-
-void TExerciseForm::EnsureControls()
-{
-    if (controlsBuilt_)
-        return;
-    controlsBuilt_ = true;
-    BuildControls();
-    PublishControlNames(this);
 }
 
 void TExerciseForm::BuildControls()
@@ -458,7 +449,7 @@ void TExerciseForm::setVisible(bool visible)
         if (Form_menu)
             move(Form_menu->pos() + firstShowOffset_);
     }
-    QDialog::setVisible(visible);
+    TFirstUseDialog::setVisible(visible);
 }
 
 void TExerciseForm::showEvent(QShowEvent* event)

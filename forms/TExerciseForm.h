@@ -2,11 +2,11 @@
 // SPDX-FileCopyrightText: 2026 The Cifrolo developers
 #pragma once
 
+#include "forms/TFirstUseDialog.h"
 #include "logic/ExerciseKind.h"
 #include "logic/Practice.h"
 
 #include <QColor>
-#include <QDialog>
 #include <QFont>
 #include <QPoint>
 #include <QSet>
@@ -27,7 +27,7 @@ class TColor95Button;
 // miss counters of its kind, the clock of the sum, the wrong-answer steps and
 // closing. A window derives from it, builds its own controls and deals sums
 // in NewSum().
-class TExerciseForm : public QDialog {
+class TExerciseForm : public TFirstUseDialog {
     Q_OBJECT
 public:
     // Hits and misses of one kind of exercise, for all players together.
@@ -56,11 +56,6 @@ public:
     bool SumOpen() const { return sumOpen_; }
     // Ends the open sum, if any, as abandoned.
     void ReportAbandoned();
-
-    // Makes the window's controls if they are not made yet. Most windows of
-    // a run are never opened: theirs are made when the window is first shown
-    // or dealt a sum, not while the game starts.
-    void EnsureControls();
 
     // The tick drawn on the check buttons.
     static QPixmap CheckPicture();
@@ -91,7 +86,7 @@ protected:
     // Makes the counter boxes (at 25,30 and 25,130), Image1 (with no
     // geometry yet: the window gives it one) and the lines under them. A
     // window makes these first, then its own controls.
-    virtual void BuildControls();
+    void BuildControls() override;
 
     void SetHelpContext(int context) { helpContext_ = context; }
     // Offset of the first show from the main window's top-left corner
@@ -176,7 +171,6 @@ private:
     int helpContext_ = 0;
     QPoint firstShowOffset_{150, 138};
     bool firstShow_ = true;
-    bool controlsBuilt_ = false;
     KindCounters ownCounters_;
     KindCounters* counters_ = &ownCounters_;
     QSet<QObject*> filteredBoxes_;

@@ -125,14 +125,19 @@ QAction* Entry(QMenu* menu, const char* name, const QString& text)
 } // namespace
 
 TForm_Resultados::TForm_Resultados(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    : TFirstUseDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setObjectName(QStringLiteral("TForm_Resultados"));
     setWindowTitle(QStringLiteral("Control  de  resultados"));
-    const QFont plain = DesignFont(QStringLiteral("MS Sans Serif"), 11);
-    QFont bold = DesignFont(QStringLiteral("MS Sans Serif"), 13, true);
-    setFont(plain);
+    setFont(DesignFont(QStringLiteral("MS Sans Serif"), 11));
     setFixedSize(578, 338);
+    FormCreate();
+}
+
+void TForm_Resultados::BuildControls()
+{
+    const QFont plain = font();
+    const QFont bold = DesignFont(QStringLiteral("MS Sans Serif"), 13, true);
 
     Caption(this, QStringLiteral("Jugador/es:"), 10, 24, 72, plain);
     ComboBox_nombres = new QComboBox(this);
@@ -246,9 +251,6 @@ TForm_Resultados::TForm_Resultados(QWidget* parent)
             &TForm_Resultados::Imprimirresultadosdeunarchivo1Click);
 
     connect(&Events(), &GameEvents::ResultsFileForgotten, Label_archivo, &QLabel::clear);
-
-    PublishControlNames(this);
-    FormCreate();
 }
 
 TForm_Resultados::~TForm_Resultados() = default;
@@ -273,6 +275,7 @@ void TForm_Resultados::showEvent(QShowEvent* event)
 
 void TForm_Resultados::FormShow()
 {
+    EnsureControls();
     {
         const QSignalBlocker block(ComboBox_nombres);
         ComboBox_nombres->clear();
@@ -286,6 +289,7 @@ void TForm_Resultados::FormShow()
 
 void TForm_Resultados::ShowRecord(int index)
 {
+    EnsureControls();
     if (index < 0 || index >= kMaxPlayers)
         return;
     const PlayerRecord& r = game.players[index];
@@ -310,6 +314,7 @@ void TForm_Resultados::ShowRecord(int index)
 
 void TForm_Resultados::ComboBox_nombresClick()
 {
+    EnsureControls();
     const int index = ComboBox_nombres->currentIndex();
     if (index >= 0 && index < game.playerCount)
         ShowRecord(index);
@@ -317,6 +322,7 @@ void TForm_Resultados::ComboBox_nombresClick()
 
 void TForm_Resultados::Color95Button_aceroClick()
 {
+    EnsureControls();
     const int index = ComboBox_nombres->currentIndex();
     if (index < 0 || index >= game.playerCount)
         return;
@@ -334,6 +340,7 @@ void TForm_Resultados::Color95Button_aceroClick()
 
 void TForm_Resultados::Color95Button_guardarClick()
 {
+    EnsureControls();
     // Right-aligned at the button: the menu opens to its left.
     const QPoint corner = Color95Button_guardar->mapToGlobal(QPoint(0, 0));
     PopupMenu_guardar->popup(corner - QPoint(PopupMenu_guardar->sizeHint().width(), 0));
@@ -341,6 +348,7 @@ void TForm_Resultados::Color95Button_guardarClick()
 
 void TForm_Resultados::Color95Button_imprimirClick()
 {
+    EnsureControls();
     const QPoint corner = Color95Button_imprimir->mapToGlobal(QPoint(0, 0));
     PopupMenu_imprimir->popup(corner - QPoint(PopupMenu_imprimir->sizeHint().width(), 0));
 }
@@ -381,6 +389,7 @@ bool TForm_Resultados::ChooseFileToRead(const std::function<ResultsSession::Outc
 
 bool TForm_Resultados::ReadPlayersFromFile()
 {
+    EnsureControls();
     MakeResultsPattern();
     // The whole file is read and checked before anything is replaced, so a
     // file that fails half-way leaves the players as they were.
@@ -457,6 +466,7 @@ bool TForm_Resultados::SaveDialogLoop(bool append)
 
 void TForm_Resultados::StampDates()
 {
+    EnsureControls();
     bool ok = false;
     int year = Edit_agno->text().toInt(&ok);
     if (!ok)
@@ -474,6 +484,7 @@ void TForm_Resultados::StampDates()
 
 void TForm_Resultados::Guardar1Click()
 {
+    EnsureControls();
     if (game.resultsFileKnown && !game.lastResultsFile.isEmpty()) {
         WriteWholeFile(game.lastResultsFile, true);
         return;
@@ -483,6 +494,7 @@ void TForm_Resultados::Guardar1Click()
 
 void TForm_Resultados::Guardarcomo1Click()
 {
+    EnsureControls();
     MakeResultsPattern();
     if (!SaveDialogLoop(false))
         return;
@@ -493,6 +505,7 @@ void TForm_Resultados::Guardarcomo1Click()
 
 void TForm_Resultados::Aadiralarchivo1Click()
 {
+    EnsureControls();
     StampDates();
     MakeResultsPattern();
     if (!SaveDialogLoop(true))

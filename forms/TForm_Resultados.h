@@ -4,10 +4,10 @@
 
 #include "app/ResultsSession.h"
 #include "files/ResultsFile.h"
+#include "forms/TFirstUseDialog.h"
 #include "logic/PlayerRecords.h"
 
 #include <QDate>
-#include <QDialog>
 #include <functional>
 #include <memory>
 
@@ -21,7 +21,7 @@ class TColor95Button;
 
 // "Control  de  resultados": one player's hits and misses at a time, and
 // the results files: save, save as, append, read, print.
-class TForm_Resultados : public QDialog {
+class TForm_Resultados : public TFirstUseDialog {
     Q_OBJECT
 public:
     explicit TForm_Resultados(QWidget* parent = nullptr);
@@ -100,6 +100,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void BuildControls() override;
 
 private:
     // Prints what `next` hands out; `fileName` empty for the players in memory.

@@ -3,7 +3,7 @@
 #include "app/GameState.h"
 #include "app/Services.h"
 #include "app/Windows.h"
-#include "forms/TExerciseForm.h"
+#include "forms/TFirstUseDialog.h"
 #include "forms/TForm_aviso_error.h"
 #include "forms/TForm_ayuda.h"
 #include "forms/TForm_menu.h"
@@ -448,9 +448,9 @@ private slots:
                 all << w;
         QVERIFY(all.size() >= 19);
         for (QWidget* w : all) {
-            // The exercise windows make their controls when first needed.
-            if (auto* exercise = qobject_cast<TExerciseForm*>(w))
-                exercise->EnsureControls();
+            // Some windows make their controls when first needed.
+            if (auto* lazy = qobject_cast<TFirstUseDialog*>(w))
+                lazy->EnsureControls();
             QCOMPARE(w->accessibleDescription(), w->objectName());
             for (QWidget* c : w->findChildren<QWidget*>())
                 if (!c->objectName().isEmpty() && !c->objectName().startsWith(QLatin1String("qt_")) &&
@@ -512,6 +512,8 @@ private slots:
         QFETCH(QString, button);
         const QString window = QString::fromLatin1(QTest::currentDataTag()).section(QLatin1Char(' '), 0, 0);
         auto* dialog = Form_menu->findChild<QDialog*>(window);
+        if (auto* lazy = qobject_cast<TFirstUseDialog*>(dialog))
+            lazy->EnsureControls();
         auto* b = Control<QAbstractButton>(dialog, button);
         QSignalSpy clicks(b, &QAbstractButton::clicked);
         Fake().OnModal(dialog->objectName(), [](QDialog* d) { d->done(QDialog::Rejected); });

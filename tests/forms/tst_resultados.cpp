@@ -117,6 +117,7 @@ private slots:
         resultad_ = tmp_.path() + QStringLiteral("/resultad");
         QDir(resultad_).removeRecursively();
         w_ = Form_Resultados;
+        w_->EnsureControls();
     }
     void cleanup()
     {
