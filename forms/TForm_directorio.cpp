@@ -2,7 +2,6 @@
 // SPDX-FileCopyrightText: 2026 The Cifrolo developers
 #include "forms/TForm_directorio.h"
 
-#include "app/Accessibility.h"
 #include "app/Fonts.h"
 #include "app/Windows.h"
 #include "forms/TForm_puntos.h"
@@ -17,14 +16,18 @@
 #include <QTreeView>
 
 TForm_directorio::TForm_directorio(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint)
+    : TFirstUseDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
+                                  Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("TForm_directorio"));
     setWindowTitle(QStringLiteral("Directorio para guardar puntuaciones"));
-    const QFont plain = DesignFont(QStringLiteral("MS Sans Serif"), 11);
-    setFont(plain);
+    setFont(DesignFont(QStringLiteral("MS Sans Serif"), 11));
     setFixedSize(360, 330);
+}
+
+void TForm_directorio::BuildControls()
+{
+    const QFont plain = font();
 
     MakeLabel(this, "Label1", QStringLiteral("Selecciona unidad de disco:"), 12, 10, 336, 16, plain,
               Qt::black, Qt::AlignLeft | Qt::AlignVCenter);
@@ -49,8 +52,6 @@ TForm_directorio::TForm_directorio(QWidget* parent)
     connect(DriveComboBox, &QComboBox::currentTextChanged, this, &TForm_directorio::DriveComboBoxChange);
     connect(xpButton_aceptar, &QAbstractButton::clicked, this, &TForm_directorio::xpButton_aceptarClick);
     connect(xpButton_cancelar, &QAbstractButton::clicked, this, &TForm_directorio::xpButton_cancelarClick);
-
-    PublishControlNames(this);
 }
 
 void TForm_directorio::showEvent(QShowEvent* event)
@@ -62,6 +63,7 @@ void TForm_directorio::showEvent(QShowEvent* event)
 
 void TForm_directorio::FormShow()
 {
+    EnsureControls();
     // The volumes and the folder tree are read when first shown, not at start-up.
     if (!model_) {
         // POSIX has no drive letters: the mounted volumes stand in for them.
@@ -96,15 +98,19 @@ void TForm_directorio::SelectDirectory(const QString& path)
 
 void TForm_directorio::DriveComboBoxChange()
 {
+    if (!model_)
+        return;
     const QString root = DriveComboBox->currentText();
-    if (model_ && !root.isEmpty())
+    if (!root.isEmpty())
         DirectoryListBox->setRootIndex(model_->index(root));
 }
 
 QString TForm_directorio::SelectedDirectory() const
 {
+    if (!model_)
+        return {};
     const QModelIndex index = DirectoryListBox->currentIndex();
-    return model_ && index.isValid() ? model_->filePath(index) : QString();
+    return index.isValid() ? model_->filePath(index) : QString();
 }
 
 void TForm_directorio::xpButton_aceptarClick()

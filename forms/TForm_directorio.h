@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Cifrolo developers
 #pragma once
 
+#include "forms/TFirstUseDialog.h"
+
 #include <QDialog>
 
 class QComboBox;
@@ -13,7 +15,7 @@ class TxpButton;
 // "Directorio para guardar puntuaciones": picks the folder of the points
 // file for the rest of the run. No command shows it: the points file stays
 // in the game folder, where every run finds it.
-class TForm_directorio : public QDialog {
+class TForm_directorio : public TFirstUseDialog {
     Q_OBJECT
 public:
     explicit TForm_directorio(QWidget* parent = nullptr);
@@ -36,6 +38,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void BuildControls() override;
 
 private:
     QFileSystemModel* model_ = nullptr;

@@ -62,14 +62,18 @@ int32_t NumberOr(const QString& text, int32_t fallback)
 
 TForm_paginas::TForm_paginas(QWidget* parent)
     // Above an exercise window, which stays on top too; close box only.
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                          Qt::WindowStaysOnTopHint)
+    : TFirstUseDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                  Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("TForm_paginas"));
     setWindowTitle(QStringLiteral("Número de páginas a imprimir"));
-    const QFont font = DesignFont(QStringLiteral("MS Sans Serif"), 13);
-    setFont(font);
+    setFont(DesignFont(QStringLiteral("MS Sans Serif"), 13));
     setFixedSize(467, 322);
+}
+
+void TForm_paginas::BuildControls()
+{
+    const QFont font = this->font();
 
     Label1 =
         MakeLabel(this, "Label1", QStringLiteral("¿ Cuántas hojas o páginas de cuentas deseas imprimir ?"),
@@ -132,8 +136,6 @@ TForm_paginas::TForm_paginas(QWidget* parent)
     xpButton2->setAutoDefault(false);
     connect(xpButton1, &QPushButton::clicked, this, &TForm_paginas::xpButton1Click);
     connect(xpButton2, &QPushButton::clicked, this, &TForm_paginas::xpButton2Click);
-
-    PublishControlNames(this);
 }
 
 TForm_paginas::~TForm_paginas() = default;
@@ -146,6 +148,7 @@ void TForm_paginas::showEvent(QShowEvent* event)
 
 void TForm_paginas::FormShow()
 {
+    EnsureControls();
     Label3->setText(QStringLiteral("Papel A4\n210 mm\nx\n297 mm"));
     Edit_long->setText(QString::number(printLength / 10));
     Edit1->clear();
@@ -162,7 +165,11 @@ void TForm_paginas::FormShow()
     Label_ej->setFont(f);
 }
 
-bool TForm_paginas::SolutionsWanted() const { return RadioButton_soluciones->isChecked(); }
+bool TForm_paginas::SolutionsWanted() const
+{
+    // Solutions are chosen until the window says otherwise.
+    return !RadioButton_soluciones || RadioButton_soluciones->isChecked();
+}
 
 QPrinter* TForm_paginas::Printer()
 {
@@ -174,6 +181,7 @@ QPrinter* TForm_paginas::Printer()
 
 void TForm_paginas::xpButton1Click()
 {
+    EnsureControls();
     if (!ThePlatform().PrintDialog(Printer(), this)) {
         done(QDialog::Rejected);
         return;

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Cifrolo developers
 #pragma once
 
+#include "forms/TFirstUseDialog.h"
+
 #include <QDialog>
 #include <cstdint>
 #include <memory>
@@ -17,7 +19,7 @@ class TxpButton;
 // the print area is and whether the solutions go at each page's foot. Sets
 // game.pagesToPrint when confirmed; keeps the area and the choice between
 // uses.
-class TForm_paginas : public QDialog {
+class TForm_paginas : public TFirstUseDialog {
     Q_OBJECT
 public:
     explicit TForm_paginas(QWidget* parent = nullptr);
@@ -57,6 +59,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void BuildControls() override;
 
 private:
     std::unique_ptr<QPrinter> printer_;

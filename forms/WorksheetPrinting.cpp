@@ -85,6 +85,7 @@ void PrintJob(const QString& sample, Worksheet::Form form, int32_t kind, int32_t
               const Review::Needs* needs)
 {
     game.pagesToPrint = 0;
+    Form_paginas->EnsureControls();
     Form_paginas->Label_ej->setText(sample);
     ThePlatform().RunModal(Form_paginas);
     // Only a count typed into the dialog goes on; cancelling leaves 0.

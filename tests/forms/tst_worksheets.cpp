@@ -97,6 +97,7 @@ private slots:
 
     void pageDialogShowsItsDefaults()
     {
+        Form_paginas->EnsureControls();
         Form_paginas->Edit1->setText(QStringLiteral("12"));
         Fake().OnModal(QStringLiteral("TForm_paginas"), [](QDialog*) {
             QCOMPARE(Form_paginas->windowTitle(), QStringLiteral("Número de páginas a imprimir"));
