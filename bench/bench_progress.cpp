@@ -239,7 +239,7 @@ int main(int argc, char** argv)
         }
         TForm_progreso window;
         window.source = InMemory(one);
-        window.BuildControls();
+        window.EnsureControls();
         window.ComboBox_periodo->setCurrentIndex(int(std::size(Progress::kPeriods)) - 1);  // Todo
         QElapsedTimer t;
         t.start();
@@ -259,7 +259,7 @@ int main(int argc, char** argv)
         const double writeMs = double(w.nsecsElapsed()) / 1e6;
         TForm_progreso fromFile;
         fromFile.source = TForm_progreso::FileSource(file);
-        fromFile.BuildControls();
+        fromFile.EnsureControls();
         fromFile.ComboBox_periodo->setCurrentIndex(int(std::size(Progress::kPeriods)) - 1);
         w.restart();
         fromFile.show();

@@ -92,7 +92,8 @@ TForm_progreso::Source TForm_progreso::FileSource(const QString& file)
 }
 
 TForm_progreso::TForm_progreso(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint),
+    : TFirstUseDialog(parent,
+                      Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint),
       source(HistorySource())
 {
     setObjectName(QStringLiteral("TForm_progreso"));
@@ -104,13 +105,10 @@ TForm_progreso::TForm_progreso(QWidget* parent)
     // The controls are made when the window is first shown (BuildControls):
     // a list, a table, a text browser and two charts that most runs never
     // open.
-    PublishControlNames(this);
 }
 
 void TForm_progreso::BuildControls()
 {
-    if (ListBox_jugadores)
-        return;
     // The players and what to print, on the left.
     ListBox_jugadores = Named(new QListWidget, "ListBox_jugadores");
     ComboBox_periodo = Named(new QComboBox, "ComboBox_periodo");
@@ -210,8 +208,6 @@ void TForm_progreso::BuildControls()
     connect(Button_imprimir, &QPushButton::clicked, this, &TForm_progreso::Button_imprimirClick);
     connect(Button_pdf, &QPushButton::clicked, this, &TForm_progreso::Button_pdfClick);
     connect(Button_cerrar, &QPushButton::clicked, this, &QDialog::reject);
-
-    PublishControlNames(this);
 }
 
 void TForm_progreso::showEvent(QShowEvent* event)
@@ -225,13 +221,6 @@ Progress::Period TForm_progreso::CurrentPeriod() const
 {
     const int i = ComboBox_periodo->currentIndex();
     return i >= 0 && i < int(std::size(Progress::kPeriods)) ? Progress::kPeriods[i] : Progress::Period::All;
-}
-
-void TForm_progreso::setVisible(bool visible)
-{
-    if (visible)
-        BuildControls();
-    QDialog::setVisible(visible);
 }
 
 void TForm_progreso::FormShow()

@@ -3,9 +3,9 @@
 #pragma once
 
 #include "app/History.h"
+#include "forms/TFirstUseDialog.h"
 #include "logic/Progress.h"
 
-#include <QDialog>
 #include <functional>
 
 class FactsGrid;
@@ -23,7 +23,7 @@ class QTextBrowser;
 // facts known, the sums day by day, the errors in plain words with what to
 // practise, and the time per digit; printed or saved as PDF one A4 page per
 // child. Reads the history only.
-class TForm_progreso : public QDialog {
+class TForm_progreso : public TFirstUseDialog {
     Q_OBJECT
 public:
     explicit TForm_progreso(QWidget* parent = nullptr);
@@ -38,8 +38,6 @@ public:
     static Source FileSource(const QString& file);
     Source source;
 
-    // Makes every control; showing the window does it, the first time.
-    void BuildControls();
     // Controls, by name: made when the window is first shown (null before).
     QListWidget* ListBox_jugadores = nullptr;
     QComboBox* ComboBox_periodo = nullptr;
@@ -71,10 +69,9 @@ public:
     // One page per report; false when the printer cannot be drawn on.
     static bool PrintReports(QPrinter* printer, const std::vector<Progress::Report>& reports);
 
-    void setVisible(bool visible) override;
-
 protected:
     void showEvent(QShowEvent* event) override;
+    void BuildControls() override;
 
 private:
     bool LoadReport(const QString& player, Progress::Report& report, QString* problem);
