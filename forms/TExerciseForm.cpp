@@ -27,7 +27,6 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPointer>
 #include <QShowEvent>
 #include <algorithm>
 #include <optional>
@@ -49,7 +48,7 @@ QGroupBox* TExerciseForm::MakeCounterBox(const char* boxName, const QString& tit
 {
     auto* box = new QGroupBox(title, this);
     box->setObjectName(QLatin1String(boxName));
-    SetFontWhenShown(box, CaptionFont());
+    box->setFont(CaptionFont());
     SetTextColour(box, colour);
     SetHint(box, hint);
     auto* l = new QLabel(QStringLiteral("0"), box);
@@ -62,23 +61,16 @@ QGroupBox* TExerciseForm::MakeCounterBox(const char* boxName, const QString& tit
     return box;
 }
 
-void TExerciseForm::SetFontWhenShown(QWidget* control, const QFont& font)
+void TExerciseForm::LoadPicture()
 {
-    WhenFirstShown([control = QPointer<QWidget>(control), font] {
-        if (control)
-            control->setFont(font);
-    });
-}
-
-void TExerciseForm::WhenFirstShown(std::function<void()> step)
-{
-    firstShowSteps_.push_back(std::move(step));
-}
-
-void TExerciseForm::RunFirstShowSteps()
-{
-    for (const std::function<void()>& step : std::exchange(firstShowSteps_, {}))
-        step();
+    // A picture that does not decode leaves the area empty, as a missing one
+    // does.
+    const QString file = std::exchange(pictureFile_, QString());
+    if (file.isEmpty() || !FileExists(file))
+        return;
+    const QImage picture = ReadPicture(file);
+    if (!picture.isNull())
+        Image1->setPixmap(QPixmap::fromImage(picture));
 }
 
 TExerciseForm::TExerciseForm(ExerciseKind kind, const QString& caption, QSize clientSize,
@@ -98,16 +90,8 @@ TExerciseForm::TExerciseForm(ExerciseKind kind, const QString& caption, QSize cl
     });
 
     // The picture is decoded when the window is first shown: most windows
-    // of a run are never opened. One that does not decode leaves the area
-    // empty, as a missing one does.
-    if (!pictureFile.isEmpty())
-        WhenFirstShown([this, pictureFile] {
-            if (!FileExists(pictureFile))
-                return;
-            const QImage picture = ReadPicture(pictureFile);
-            if (!picture.isNull())
-                Image1->setPixmap(QPixmap::fromImage(picture));
-        });
+    // of a run are never opened.
+    pictureFile_ = pictureFile;
     SeedRandomFromClock();
 }
 
@@ -388,7 +372,7 @@ QLineEdit* TExerciseForm::MakeAnswerBox(const char* name, const QRect& geometry,
     box->setObjectName(QLatin1String(name));
     box->setGeometry(geometry);
     box->setAlignment(Qt::AlignCenter);
-    SetFontWhenShown(box, DigitFont(pixelSize));
+    box->setFont(DigitFont(pixelSize));
     box->setMaxLength(maxLength);
     box->setTextMargins(0, 0, 0, 0);
     SetBackgroundColour(box, kAqua);
@@ -417,11 +401,7 @@ TColor95Button* TExerciseForm::MakeCheckButton(const char* name, const QString& 
     b->setFont(CaptionFont());
     b->setFaceColor(face);
     b->setGradientStyle(TColor95Button::GradientStyle::Vertical);
-    // Drawn when the window is first shown, as its fonts are.
-    WhenFirstShown([b = QPointer<TColor95Button>(b)] {
-        if (b)
-            b->setPicture(CheckPicture());
-    });
+    b->setPicture(CheckPicture());
     // Enter in the answer box must not check the sum.
     b->setAutoDefault(false);
     return b;
@@ -442,7 +422,7 @@ void TExerciseForm::setVisible(bool visible)
     // first mapping) and the title bar would cover the turn buttons.
     if (visible) {
         EnsureControls();
-        RunFirstShowSteps();
+        LoadPicture();
     }
     if (visible && firstShow_ && !isVisible()) {
         firstShow_ = false;

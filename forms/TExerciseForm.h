@@ -7,14 +7,11 @@
 #include "logic/Practice.h"
 
 #include <QColor>
-#include <QFont>
 #include <QPoint>
 #include <QSet>
 #include <QSize>
 #include <QString>
 #include <cstdint>
-#include <functional>
-#include <vector>
 
 class QFrame;
 class QGroupBox;
@@ -157,16 +154,10 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-    // Answer and counter boxes lay out their text as soon as they get a
-    // font, which loads it: they get theirs when the window is first shown,
-    // so that the fonts of windows never opened are never loaded.
-    void SetFontWhenShown(QWidget* control, const QFont& font);
-    // Other work for what only a shown window needs, done then, in order.
-    void WhenFirstShown(std::function<void()> step);
-
 private:
-    void RunFirstShowSteps();
-    std::vector<std::function<void()>> firstShowSteps_;
+    // Decodes the picture file into Image1 (once; the name is then cleared).
+    void LoadPicture();
+    QString pictureFile_;  // not yet decoded
     ExerciseKind kind_;
     int helpContext_ = 0;
     QPoint firstShowOffset_{150, 138};

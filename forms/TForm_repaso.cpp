@@ -91,7 +91,6 @@ void TForm_repaso::NewSum()
     // The sum on screen was completed (not abandoned: the engine is at step
     // 0 only then): its run goes on or starts again, and a completed run
     // earns the line for the next sum.
-    EnsureControls();
     QString line;
     if (dealt_ && Sum().Step() == 0 && aimDiagnosed_)
         line = encourager_.SumEnded(sumPlayer_, aim_, KindMisses() == missesAtDeal_);

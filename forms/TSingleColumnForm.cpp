@@ -16,7 +16,7 @@ const QColor kSumLine(0x00, 0x00, 0xA0);
 
 TSingleColumnForm::TSingleColumnForm(const Design& design, QWidget* parent)
     : TExerciseForm(design.kind, design.caption, design.clientSize, design.background, parent),
-      design_(design), rule_(design.rule)
+      design_(design)
 {
     SetHelpContext(design.helpContext);
 }
@@ -49,7 +49,7 @@ void TSingleColumnForm::NewSum()
 {
     EnsureControls();
     StartSum();
-    const DigitPair pair = DrawPair(rule_);
+    const DigitPair pair = DrawPair(design_.rule);
     expected_ = pair.Sum();
     Label_u_f1->setText(QString::number(pair.top));
     Label_u_f2->setText(QString::number(pair.bottom));

@@ -54,6 +54,5 @@ protected:
 
 private:
     Design design_;
-    PairRule rule_;
     int32_t expected_ = 0;
 };
